@@ -1,0 +1,29 @@
+# The README's commands. Each first makes sure the Debian packages are there.
+BUILD ?= build
+JOBS  ?= $(shell nproc)
+
+.PHONY: run test bench clean deps configure build
+
+deps:
+	@bash scripts/install-deps
+
+configure: deps
+	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+
+build: configure
+	@cmake --build $(BUILD) -j $(JOBS)
+
+run: build
+	@if [ -x $(BUILD)/app/tessera ]; then $(BUILD)/app/tessera; \
+	else echo "tessera: the game window is not built yet (only the engine is)"; exit 1; fi
+
+test: build
+	@cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+bench: deps
+	@cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DTESSERA_BENCH=ON >/dev/null
+	@cmake --build build-bench -j $(JOBS)
+	@bash bench/run build-bench
+
+clean:
+	rm -rf $(BUILD) build-*

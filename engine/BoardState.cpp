@@ -1,0 +1,111 @@
+#include "engine/BoardState.h"
+
+#include <cstring>
+
+namespace {
+
+// The start blocks, one row of the 4 x 4 block per string, top row first.
+constexpr const char* kStartBlocks[3][4] = {
+    { "....", ".WB.", ".BW.", "...." },
+    { "W.B.", "BW..", ".R.R", "...." },
+    { "WB.B", ".RGR", "WBW.", "G.GR" },
+};
+
+int ColourOfLetter(char c)
+{
+    switch (c) {
+    case 'W':
+        return kWhite;
+    case 'B':
+        return kBlack;
+    case 'R':
+        return kRed;
+    case 'G':
+        return kGreen;
+    default:
+        return kEmpty;
+    }
+}
+
+int Sign(int v) { return (v > 0) - (v < 0); }
+
+} // namespace
+
+int StartBlockOffset(int nBoardSize)
+{
+    switch (nBoardSize) {
+    case 8:
+        return 2;
+    case 10:
+        return 3;
+    case 20:
+        return 8;
+    case 40:
+        return 18;
+    default:
+        return 0;
+    }
+}
+
+void CBoardState::ClearBoard() { std::memset(m_nGrid, 0, sizeof(m_nGrid)); }
+
+void CBoardState::SetStartPosition(int nPlayers)
+{
+    const int o = StartBlockOffset(m_nBoardSize);
+    const bool known = nPlayers >= 2 && nPlayers <= 4;
+    for (int row = 0; row < 4; ++row)
+        for (int col = 0; col < 4; ++col)
+            m_nGrid[o + col][o + row] = known ? ColourOfLetter(kStartBlocks[nPlayers - 2][row][col]) : kEmpty;
+}
+
+int CBoardState::HasOneColourLeft() const
+{
+    int seen = kEmpty;
+    for (int x = 0; x < m_nBoardSize; ++x) {
+        for (int y = 0; y < m_nBoardSize; ++y) {
+            const int v = m_nGrid[x][y];
+            if (v <= kEmpty)
+                continue;
+            if (seen != kEmpty && v != seen)
+                return 0;
+            seen = v;
+        }
+    }
+    return 1;
+}
+
+void CBoardState::ApplyMove(int x, int y)
+{
+    m_nGrid[x][y] = m_nCurrentPlayer;
+    for (const CellPos& end : m_pRules->GetMoveInfo(x, y)->m_ends) {
+        const int sx = Sign(end.x - x);
+        const int sy = Sign(end.y - y);
+        int cx = x;
+        int cy = y;
+        while (cx != end.x || cy != end.y) {
+            cx += sx;
+            cy += sy;
+            m_flips.Add(cx, cy);
+        }
+    }
+    m_bAwaitingClick = 0;
+}
+
+void CBoardState::RebuildRules()
+{
+    // The old snapshot goes first, as the board never holds two.
+    m_pRules.reset();
+    m_pRules = std::make_unique<CMoveRules>(m_nGrid, m_nBoardSize, m_nCurrentPlayer);
+}
+
+void CBoardState::CountDiscs(int counts[kMaxPlayers]) const
+{
+    for (int c = 0; c < kMaxPlayers; ++c)
+        counts[c] = 0;
+    for (int x = 0; x < m_nBoardSize; ++x)
+        for (int y = 0; y < m_nBoardSize; ++y) {
+            const int v = m_nGrid[x][y];
+            if (v >= kWhite && v <= kGreen)
+                ++counts[v - 1];
+        }
+}

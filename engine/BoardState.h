@@ -1,0 +1,54 @@
+#pragma once
+
+#include <memory>
+
+#include "engine/CellPosList.h"
+#include "engine/Grid.h"
+#include "engine/MoveRules.h"
+
+// The one game in progress, without any window: the board, whose turn it is, the pointer
+// cell, the rules snapshot of the colour to move and the discs still to be turned. The
+// board widget derives from it and adds the window side.
+class CBoardState {
+public:
+    CBoardState() = default;
+    CBoardState(const CBoardState&) = delete;
+    CBoardState& operator=(const CBoardState&) = delete;
+    virtual ~CBoardState() = default;
+
+    // Empties all 1600 cells, also those beyond the current board.
+    void ClearBoard();
+    // Lays the start block for nPlayers (2, 3 or 4; any other count an empty block) at the
+    // offset that m_nBoardSize gives. Cells outside the block are not touched.
+    void SetStartPosition(int nPlayers);
+    // 1 when no two discs on the board differ in colour, an empty board included.
+    int HasOneColourLeft() const;
+    // Places the mover's disc on (x, y), which the snapshot calls legal, and queues every
+    // enclosed disc, nearest first, then each line's closing disc. The colour to move and
+    // the snapshot are left as they are; the turn controller moves on once the queue is
+    // empty.
+    void ApplyMove(int x, int y);
+    // Replaces the snapshot by one for the grid as it stands and the colour to move.
+    void RebuildRules();
+    // Discs of each colour on the board; index colour - 1.
+    void CountDiscs(int counts[kMaxPlayers]) const;
+
+    int m_nBoardSize = 8;
+    Grid m_nGrid {};
+    int m_nComputerPlayers = 0;
+    int m_nCurrentPlayer = kWhite;
+    int m_nPlayers = 2;
+    // The pointer cell; off the board until the pointer first moves over it.
+    int m_nCellX = -1;
+    int m_nCellY = -1;
+    std::unique_ptr<CMoveRules> m_pRules;
+    int m_bAwaitingClick = 1;
+    CellPosList m_flips;
+    // Raised by every new game, so that work begun for one game (a tick waiting in a
+    // message box) can tell that the game it was working on is gone.
+    unsigned m_nGeneration = 0;
+};
+
+// Top-left offset of the start block for a board side: centred on the four sizes the
+// game offers, 0 for any other.
+int StartBlockOffset(int nBoardSize);

@@ -1,0 +1,55 @@
+#pragma once
+
+#include <utility>
+#include <vector>
+
+// A list that owns its records, one heap allocation each, kept in insertion order.
+// Destruction and emptying delete the records from the last to the first, lowering the
+// count before each delete, so a record's destructor never sees itself still listed.
+template <typename T>
+class COwningList {
+public:
+    COwningList() = default;
+    COwningList(const COwningList&) = delete;
+    COwningList& operator=(const COwningList&) = delete;
+    ~COwningList() { RemoveAll(); }
+
+    template <typename... Args>
+    T* Add(Args&&... args)
+    {
+        T* item = new T { std::forward<Args>(args)... };
+        m_items.push_back(item);
+        return item;
+    }
+
+    // Deletes the first slot holding the item and closes the gap; an item not listed is
+    // left alone.
+    void Remove(T* item)
+    {
+        for (auto it = m_items.begin(); it != m_items.end(); ++it) {
+            if (*it == item) {
+                m_items.erase(it);
+                delete item;
+                return;
+            }
+        }
+    }
+
+    void RemoveAll()
+    {
+        while (!m_items.empty()) {
+            T* last = m_items.back();
+            m_items.pop_back();
+            delete last;
+        }
+        m_items.shrink_to_fit();
+    }
+
+    int GetCount() const { return static_cast<int>(m_items.size()); }
+    bool IsEmpty() const { return m_items.empty(); }
+    T* GetAt(int i) const { return m_items[static_cast<size_t>(i)]; }
+    T* First() const { return m_items.empty() ? nullptr : m_items.front(); }
+
+private:
+    std::vector<T*> m_items;
+};

@@ -1,0 +1,15 @@
+#include "engine/PixelMap.h"
+
+#include <climits>
+#include <cmath>
+
+int PixelToCell(int pixel, int extent, int nCells)
+{
+    if (extent <= 0)
+        return -1;
+    const double cell = std::trunc(static_cast<double>(pixel) / extent * nCells);
+    // Converting a double outside int's range is undefined; no board has such a cell.
+    if (!(cell >= INT_MIN && cell <= INT_MAX))
+        return -1;
+    return static_cast<int>(cell);
+}

@@ -1,0 +1,55 @@
+#pragma once
+
+#include <memory>
+
+#include <QWidget>
+
+#include "engine/BoardState.h"
+#include "flow/ScoreEntry.h"
+
+class QPoint;
+class CBoardPainter;
+
+// The board widget: the game state of engine/ with its window. Its member functions are
+// defined in the folder of their role: the click path, the turn hand-off and the score
+// lines in flow/, painting and pointer tracking in view/.
+class CBoardCtrl : public QWidget, public CBoardState {
+public:
+    static constexpr int kBoardPixels = 400;
+
+    explicit CBoardCtrl(QWidget* parent = nullptr);
+    ~CBoardCtrl() override;
+
+    // flow/: a click at a pixel of the widget; the computer player calls it too.
+    void OnLButtonDown(unsigned nFlags, const QPoint& point);
+    // flow/: plays one random legal move for the colour to move through OnLButtonDown.
+    void MakeComputerMove();
+    // flow/: recounts the discs and rewrites the four score labels.
+    void UpdateScores();
+    // flow/: a new game with these parameters (first player 1 to 4, already drawn), from
+    // laying the start block to the first computer move when the computer begins.
+    void StartGame(int nPlayers, int nBoardSize, int nComputerPlayers, int nFirstPlayer);
+    // A complete, synchronous repaint of the board.
+    void Redraw();
+
+    // view/: composes the whole board and puts it on the widget.
+    void OnPaint();
+    // view/: follows the pointer cell.
+    void OnMouseMove(unsigned nFlags, const QPoint& point);
+
+    ScoreEntry m_scores[kMaxPlayers];
+
+protected:
+    void paintEvent(QPaintEvent* event) override; // view/
+    void mouseMoveEvent(QMouseEvent* event) override; // view/
+    void mousePressEvent(QMouseEvent* event) override; // flow/
+
+private:
+    // Whatever painting keeps between paints (decoded picture, pre-drawn discs); owned by
+    // view/, created at the first paint.
+    std::shared_ptr<CBoardPainter> m_pPainter;
+};
+
+// The one board widget; the game clock, which receives no object, reaches the game here.
+// Null while no board exists.
+extern CBoardCtrl* g_pBoard;

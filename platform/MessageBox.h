@@ -1,0 +1,26 @@
+#pragma once
+
+#include <functional>
+
+class QString;
+
+enum class MessageIcon { None, Exclamation };
+
+// A parentless modal message box with one OK button, as the game shows passes, results and
+// failures. Unlike a nested Qt event loop around a running QTimer slot, it keeps the game
+// clock ticking while it is open: the clock registered below is called every 200 ms until
+// the box closes. Returns when the box is closed.
+void ShowMessage(const QString& text, const QString& caption, MessageIcon icon = MessageIcon::None);
+
+// The function the open box calls at every tick; null (the default) for none.
+void SetMessageClock(std::function<void()> tick);
+
+// Closes every message box that is open, as when the main window goes away under one. Each
+// ShowMessage then returns as if its box had been answered.
+void CloseAllMessages();
+
+// Tests answer boxes through this hook instead of a window: it receives the text and the
+// caption and may run anything "while the box is open" (ticks, clicks, a new game) before
+// returning, which closes the box. An empty function restores the real box.
+using MessageHook = std::function<void(const QString& text, const QString& caption)>;
+void SetMessageHook(MessageHook hook);
