@@ -27,3 +27,17 @@ bench: deps
 
 clean:
 	rm -rf $(BUILD) build-*
+
+# Further checks; each target's work lives in its own script.
+.PHONY: test-sanitize fuzz memcheck package
+test-sanitize: deps
+	@bash scripts/test-sanitize
+
+fuzz: deps
+	@bash scripts/fuzz
+
+memcheck: build
+	@bash scripts/memcheck $(BUILD)
+
+package: build
+	@bash scripts/package $(BUILD)
