@@ -2,6 +2,8 @@
 
 #include <QMouseEvent>
 
+#include "engine/PixelMap.h"
+
 CBoardCtrl* g_pBoard = nullptr;
 
 CBoardCtrl::CBoardCtrl(QWidget* parent)
@@ -26,9 +28,19 @@ void CBoardCtrl::mousePressEvent(QMouseEvent* event)
     QWidget::mousePressEvent(event);
 }
 
-// FIXME: the click path, the computer player, the score lines and new games land with the
-// game flow.
-void CBoardCtrl::OnLButtonDown(unsigned, const QPoint&) { Redraw(); }
-void CBoardCtrl::MakeComputerMove() { }
-void CBoardCtrl::UpdateScores() { }
-void CBoardCtrl::StartGame(int, int, int, int) { }
+void CBoardCtrl::OnLButtonDown(unsigned, const QPoint& point)
+{
+    const QRect client = rect();
+    const int x = PixelToCell(point.x(), client.width(), m_nBoardSize);
+    const int y = PixelToCell(point.y(), client.height(), m_nBoardSize);
+    // The painter highlights the clicked cell, on the board or not.
+    m_nCellX = x;
+    m_nCellY = y;
+
+    // A move whose discs are still turning owns the turn: the snapshot still calls the
+    // turn's other cells legal, and a second disc would give the colour a second move.
+    const bool onBoard = x >= 0 && x < m_nBoardSize && y >= 0 && y < m_nBoardSize;
+    if (onBoard && m_flips.IsEmpty() && m_pRules && m_pRules->IsLegal(x, y) == 1)
+        ApplyMove(x, y);
+    Redraw();
+}

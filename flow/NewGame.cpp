@@ -1,0 +1,27 @@
+#include "flow/BoardCtrl.h"
+
+#include <algorithm>
+
+void CBoardCtrl::StartGame(int nPlayers, int nBoardSize, int nComputerPlayers, int nFirstPlayer)
+{
+    // A tick still waiting in a message box for the old game learns from this that its
+    // game is gone.
+    ++m_nGeneration;
+
+    // The settings panel offers only valid choices; the clamps keep the grid, the score
+    // table and the turn order safe from any other caller.
+    m_nPlayers = std::clamp(nPlayers, 2, kMaxPlayers);
+    m_nBoardSize = std::clamp(nBoardSize, 4, kMaxBoardSize);
+    ClearBoard();
+    SetStartPosition(m_nPlayers);
+    m_nComputerPlayers = std::clamp(nComputerPlayers, 0, m_nPlayers);
+    m_nCurrentPlayer = nFirstPlayer >= kWhite && nFirstPlayer <= m_nPlayers ? nFirstPlayer : kWhite;
+    UpdateScores();
+    RebuildRules();
+    m_bAwaitingClick = 1;
+    // Discs still turning belong to the old game.
+    m_flips.RemoveAll();
+    Redraw();
+    if (m_nCurrentPlayer <= m_nComputerPlayers)
+        MakeComputerMove();
+}
