@@ -8,15 +8,18 @@
 
 namespace {
 
-constexpr int kClockMs = 200;
-
 std::function<void()> g_clock;
+int g_clockMs = kMessageClockMs;
 MessageHook g_hook;
 QList<QPointer<QMessageBox>> g_openBoxes;
 
 } // namespace
 
-void SetMessageClock(std::function<void()> tick) { g_clock = std::move(tick); }
+void SetMessageClock(std::function<void()> tick, int nIntervalMs)
+{
+    g_clock = std::move(tick);
+    g_clockMs = nIntervalMs;
+}
 
 void SetMessageHook(MessageHook hook) { g_hook = std::move(hook); }
 
@@ -36,7 +39,7 @@ void ShowMessage(const QString& text, const QString& caption, MessageIcon icon)
     // The game clock's own timer is blocked in the slot that opened this box; a second
     // timer stands in for it until the box closes.
     QTimer clock;
-    clock.setInterval(kClockMs);
+    clock.setInterval(g_clockMs);
     QObject::connect(&clock, &QTimer::timeout, [] {
         if (g_clock)
             g_clock();

@@ -12,8 +12,12 @@ enum class MessageIcon { None, Exclamation };
 // the box closes. Returns when the box is closed.
 void ShowMessage(const QString& text, const QString& caption, MessageIcon icon = MessageIcon::None);
 
-// The function the open box calls at every tick; null (the default) for none.
-void SetMessageClock(std::function<void()> tick);
+// The game clock's period; the box's stand-in clock runs at it unless told otherwise.
+constexpr int kMessageClockMs = 200;
+
+// The function the open box calls every nIntervalMs; null (the default) for none. Tests of
+// the box itself pass a short interval.
+void SetMessageClock(std::function<void()> tick, int nIntervalMs = kMessageClockMs);
 
 // Closes every message box that is open, as when the main window goes away under one. Each
 // ShowMessage then returns as if its box had been answered.
