@@ -1,0 +1,26 @@
+#include "app/GameApp.h"
+
+#include <QApplication>
+#include <QFileInfo>
+
+#include "app/AppTexts.h"
+#include "app/MainDlg.h"
+#include "platform/MessageBox.h"
+#include "platform/Sockets.h"
+
+bool CGameApp::InitInstance()
+{
+    QApplication::setApplicationName(QString::fromUtf8(AppTexts::kApplicationName));
+    QApplication::setApplicationVersion(QString::fromUtf8(AppTexts::kApplicationVersion));
+
+    if (!StartSocketLayer()) {
+        // There is no application title: the executable's name serves as the caption.
+        const QString caption = QFileInfo(QApplication::applicationFilePath()).completeBaseName();
+        ShowMessage(QString::fromUtf8(AppTexts::kSocketFailure), caption, MessageIcon::Exclamation);
+        return false;
+    }
+
+    CMainDlg dlg;
+    dlg.exec();
+    return false;
+}

@@ -1,0 +1,257 @@
+#include "app/MainDlg.h"
+
+#include <span>
+
+#include <QFrame>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QMenuBar>
+#include <QPushButton>
+
+#include "app/AboutDlg.h"
+#include "app/AppTexts.h"
+#include "flow/GameTimerProc.h"
+#include "platform/DialogUnits.h"
+#include "platform/MessageBox.h"
+#include "platform/SystemMenu.h"
+
+namespace {
+
+// Size of the main window's client area in dialog units.
+constexpr int kClientWidth = 455;
+constexpr int kClientHeight = 262;
+
+// Control ids of the layout.
+constexpr int kIdPlayers = 1001;
+constexpr int kIdMapSize = 1002;
+constexpr int kIdComputerPlayers = 1003;
+constexpr int kIdComputerSkill = 1004;
+constexpr int kIdRandomFirstPlayer = 1005;
+constexpr int kIdFirstPlayer = 1006;
+constexpr int kIdCreateNewGame = 1007;
+constexpr int kIdBoard = 1008;
+constexpr int kIdScoreWhite = 1009;
+constexpr int kIdMenuBar = 129;
+
+QString IdName(int nId) { return QString::number(nId); }
+
+void Fill(QComboBox& list, std::span<const char* const> items)
+{
+    for (const char* pItem : items)
+        list.addItem(QString::fromUtf8(pItem));
+}
+
+} // namespace
+
+CMainDlg::CMainDlg(QWidget* pParent)
+    : QDialog(pParent)
+    , m_lblGreen(this)
+    , m_lblRed(this)
+    , m_lblBlack(this)
+    , m_lblWhite(this)
+    , m_board(this)
+    , m_cmbPlayers(this)
+    , m_cmbMapSize(this)
+    , m_cmbFirstPlayer(this)
+    , m_cmbComputerSkill(this)
+    , m_chkRandomFirstPlayer(this)
+    , m_cmbComputerPlayers(this)
+    , m_gameClock(this)
+{
+    m_hIcon.addFile(QStringLiteral(":/icons/tessera-16.png"), QSize(16, 16));
+    m_hIcon.addFile(QStringLiteral(":/icons/tessera-32.png"), QSize(32, 32));
+
+    setWindowTitle(QString::fromUtf8(AppTexts::kMainCaption));
+    // A caption with a close box and nothing else: no minimise, maximise or help button.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+        | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    setFont(DialogFont());
+
+    // The layout fills the client area below the menu bar, so the window grows by the bar.
+    const CDialogUnits units(font());
+    const QSize client = units.Size(kClientWidth, kClientHeight);
+    CreateMenuBar();
+    m_pMenuBar->setGeometry(0, 0, client.width(), m_pMenuBar->sizeHint().height());
+    CreateControls(units);
+    setFixedSize(client.width(), client.height() + m_pMenuBar->height());
+
+    OnInitDialog();
+}
+
+CMainDlg::~CMainDlg()
+{
+    m_gameClock.stop();
+    SetMessageClock(nullptr);
+}
+
+void CMainDlg::CreateMenuBar()
+{
+    m_pMenuBar = new QMenuBar(this);
+    m_pMenuBar->setObjectName(IdName(kIdMenuBar));
+    // The bar belongs to this window on every platform, not to a desktop-wide bar.
+    m_pMenuBar->setNativeMenuBar(false);
+
+    // The texts after the tab show key combinations that are deliberately bound to nothing:
+    // only Exit and About do anything at all.
+    QMenu* pGame = m_pMenuBar->addMenu(QString::fromUtf8(AppTexts::kMenuGame));
+    pGame->addAction(QString::fromUtf8(AppTexts::kMenuOpen))->setObjectName(IdName(kIdOpen));
+    pGame->addAction(QString::fromUtf8(AppTexts::kMenuSave))->setObjectName(IdName(kIdSave));
+    pGame->addSeparator();
+    QAction* pExit = pGame->addAction(QString::fromUtf8(AppTexts::kMenuExit));
+    pExit->setObjectName(IdName(kIdExit));
+    connect(pExit, &QAction::triggered, this, [this] { OnExit(); });
+
+    QAction* pAbout = m_pMenuBar->addAction(QString::fromUtf8(AppTexts::kMenuAbout));
+    pAbout->setObjectName(IdName(kIdAbout));
+    connect(pAbout, &QAction::triggered, this, [this] { OnAbout(); });
+}
+
+void CMainDlg::Place(QWidget& control, const QRect& rect)
+{
+    control.setGeometry(rect.translated(0, m_pMenuBar->height()));
+}
+
+void CMainDlg::CreateControls(const CDialogUnits& units)
+{
+    const auto addLabel = [&](const char* pText, int x, int y, int cx, int cy) {
+        auto* pLabel = new QLabel(QString::fromUtf8(pText), this);
+        pLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        Place(*pLabel, units.Rect(x, y, cx, cy));
+    };
+    // An etched line is two pixels high however thin its rectangle.
+    const auto addLine = [&](int x, int y, int cx) {
+        auto* pLine = new QFrame(this);
+        pLine->setFrameStyle(QFrame::HLine | QFrame::Sunken);
+        const QRect rect = units.Rect(x, y, cx, 1);
+        Place(*pLine, QRect(rect.topLeft(), QSize(rect.width(), std::max(2, rect.height()))));
+    };
+    // A drop-down list's height in the layout is that of its opened list; closed, it is as
+    // high as its style makes it.
+    const auto placeList
+        = [&](QComboBox& list, int nId, int x, int y, int cx, std::span<const char* const> items) {
+              list.setObjectName(IdName(nId));
+              Fill(list, items);
+              const QRect rect = units.Rect(x, y, cx, 0);
+              Place(list, QRect(rect.left(), rect.top(), rect.width(), list.sizeHint().height()));
+          };
+
+    m_board.setObjectName(IdName(kIdBoard));
+    m_board.setFocusPolicy(Qt::TabFocus);
+    Place(m_board, units.Rect(180, 7, 268, 246));
+
+    QLabel* scoreLabels[] = { &m_lblWhite, &m_lblBlack, &m_lblRed, &m_lblGreen };
+    for (int i = 0; i < kMaxPlayers; ++i) {
+        QLabel& label = *scoreLabels[i];
+        label.setObjectName(IdName(kIdScoreWhite + i));
+        label.setText(QString::fromUtf8(AppTexts::kInitialScores[i]));
+        label.setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        Place(label, units.Rect(91, 207 + 10 * i, 82, 8));
+    }
+
+    auto* pGroup = new QGroupBox(QString::fromUtf8(AppTexts::kSettings), this);
+    Place(*pGroup, units.Rect(7, 7, 169, 248));
+    pGroup->lower();
+
+    addLabel(AppTexts::kPlayersLabel, 15, 20, 55, 8);
+    placeList(m_cmbPlayers, kIdPlayers, 15, 30, 140, AppTexts::kPlayerCounts);
+    addLabel(AppTexts::kMapSizeLabel, 15, 50, 55, 8);
+    placeList(m_cmbMapSize, kIdMapSize, 15, 60, 140, AppTexts::kMapSizes);
+    addLine(15, 80, 150);
+    addLabel(AppTexts::kComputerPlayersLabel, 15, 90, 85, 10);
+    placeList(
+        m_cmbComputerPlayers, kIdComputerPlayers, 15, 100, 140, AppTexts::kComputerPlayerCounts);
+    addLabel(AppTexts::kComputerSkillLabel, 15, 120, 150, 10);
+    placeList(m_cmbComputerSkill, kIdComputerSkill, 15, 130, 140, AppTexts::kComputerSkills);
+    addLine(15, 150, 149);
+
+    m_chkRandomFirstPlayer.setObjectName(IdName(kIdRandomFirstPlayer));
+    m_chkRandomFirstPlayer.setText(QString::fromUtf8(AppTexts::kRandomFirstPlayer));
+    Place(m_chkRandomFirstPlayer, units.Rect(15, 160, 85, 10));
+
+    addLabel(AppTexts::kFirstPlayerLabel, 15, 175, 40, 10);
+    placeList(m_cmbFirstPlayer, kIdFirstPlayer, 60, 175, 95, AppTexts::kColourNames);
+    addLine(15, 195, 149);
+
+    auto* pCreate = new QPushButton(QString::fromUtf8(AppTexts::kCreateNewGame), this);
+    pCreate->setObjectName(IdName(kIdCreateNewGame));
+    // The window has no default button, so Enter means OK everywhere but on this button.
+    pCreate->setAutoDefault(false);
+    pCreate->setDefault(false);
+    Place(*pCreate, units.Rect(13, 220, 70, 20));
+
+    QWidget* tabOrder[] = { &m_board, &m_cmbPlayers, &m_cmbMapSize, &m_cmbComputerPlayers,
+        &m_cmbComputerSkill, &m_chkRandomFirstPlayer, &m_cmbFirstPlayer, pCreate };
+    for (std::size_t i = 1; i < std::size(tabOrder); ++i)
+        setTabOrder(tabOrder[i - 1], tabOrder[i]);
+
+    connect(pCreate, &QPushButton::clicked, this, [this] { OnCreateNewGame(); });
+    // activated, unlike currentIndexChanged, comes from the user's choice only, so the
+    // panel's own rebuilding of the lists triggers no handler.
+    connect(&m_cmbPlayers, &QComboBox::activated, this, [this] { OnSelchangePlayers(); });
+    connect(&m_cmbComputerPlayers, &QComboBox::activated, this,
+        [this] { OnSelchangeComputerPlayers(); });
+    connect(&m_chkRandomFirstPlayer, &QCheckBox::clicked, this, [this] { OnRandomFirstPlayer(); });
+}
+
+void CMainDlg::OnInitDialog()
+{
+    QLabel* scoreLabels[] = { &m_lblWhite, &m_lblBlack, &m_lblRed, &m_lblGreen };
+    for (int i = 0; i < kMaxPlayers; ++i)
+        m_board.m_scores[i].m_pLabel = scoreLabels[i];
+
+    // The clock runs before the first game exists; its first tick cannot come before this
+    // function, and with it the first game, is done. A message box open on a tick stands in
+    // for this timer while it waits.
+    m_gameClock.setObjectName(QStringLiteral("gameClock"));
+    connect(&m_gameClock, &QTimer::timeout, [] { GameTimerProc(); });
+    m_gameClock.start(kTickMs);
+    SetMessageClock(GameTimerProc);
+
+    AddSystemMenuItem(*this, QString::fromUtf8(AppTexts::kSystemMenuAbout), [this] { OnAbout(); });
+    setWindowIcon(m_hIcon);
+
+    // Painting, pointer and computer moves all reckon cells from a 400-pixel square.
+    m_board.setGeometry(
+        QRect(m_board.pos(), QSize(CBoardCtrl::kBoardPixels, CBoardCtrl::kBoardPixels)));
+
+    InitSetupPanel();
+    m_board.setFocus(Qt::TabFocusReason);
+}
+
+void CMainDlg::OnAbout()
+{
+    CAboutDlg dlg(this);
+    dlg.exec();
+}
+
+void CMainDlg::done(int nResult)
+{
+    // The game goes with the window: no tick may reach it any more, a pass or result message
+    // still open closes now instead of outliving the window, and the tick waiting in it
+    // learns, as it does for a new game, that its game is gone and must not be advanced.
+    m_gameClock.stop();
+    SetMessageClock(nullptr);
+    ++m_board.m_nGeneration;
+    CloseAllMessages();
+    QDialog::done(nResult);
+}
+
+void CMainDlg::keyPressEvent(QKeyEvent* pEvent)
+{
+    const bool bEnter = (pEvent->key() == Qt::Key_Return || pEvent->key() == Qt::Key_Enter)
+        && (pEvent->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    if (bEnter) {
+        // Without a default button Enter presses the push button that has the focus and
+        // otherwise means OK.
+        if (auto* pButton = qobject_cast<QPushButton*>(focusWidget()))
+            pButton->click();
+        else
+            OnOK();
+        return;
+    }
+    if (pEvent->matches(QKeySequence::Cancel)) {
+        OnCancel();
+        return;
+    }
+    QDialog::keyPressEvent(pEvent);
+}

@@ -1,0 +1,74 @@
+#pragma once
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialog>
+#include <QIcon>
+#include <QLabel>
+#include <QTimer>
+
+#include "flow/BoardCtrl.h"
+
+class CDialogUnits;
+class QKeyEvent;
+class QMenuBar;
+class QRect;
+
+// The main window, run modally for the whole life of the program: the settings panel on the
+// left, the board on the right, the menu bar above. Its controls are named after their ids,
+// so that a control can be found by the number the layout gives it ("1001").
+class CMainDlg : public QDialog {
+public:
+    // Menu command ids of the menu bar, for finding the items.
+    static constexpr int kIdOpen = 0x8004;
+    static constexpr int kIdSave = 0x8005;
+    static constexpr int kIdExit = 0x8006;
+    static constexpr int kIdAbout = 0x8007;
+
+    explicit CMainDlg(QWidget* pParent = nullptr);
+    ~CMainDlg() override;
+
+    // The settings panel (SetupPanel.cpp). Only OnCreateNewGame touches the game.
+    void OnCreateNewGame();
+    void OnSelchangePlayers();
+    void OnSelchangeComputerPlayers();
+    void OnRandomFirstPlayer();
+    void InitSetupPanel();
+
+    void OnOK() { accept(); }
+    void OnCancel() { reject(); }
+    void OnExit() { OnOK(); }
+    void OnAbout();
+
+    // Every way out of the window ends here.
+    void done(int nResult) override;
+
+    // Declared in this order: the board is destroyed before the labels it writes to, and the
+    // game clock before the board it ticks.
+    QLabel m_lblGreen;
+    QLabel m_lblRed;
+    QLabel m_lblBlack;
+    QLabel m_lblWhite;
+    CBoardCtrl m_board;
+    QComboBox m_cmbPlayers;
+    QComboBox m_cmbMapSize;
+    QComboBox m_cmbFirstPlayer;
+    QComboBox m_cmbComputerSkill;
+    QCheckBox m_chkRandomFirstPlayer;
+    QComboBox m_cmbComputerPlayers;
+    QIcon m_hIcon;
+    QTimer m_gameClock;
+
+protected:
+    void keyPressEvent(QKeyEvent* pEvent) override;
+
+private:
+    void CreateMenuBar();
+    void CreateControls(const CDialogUnits& units);
+    void OnInitDialog();
+    // Puts a control at its place in the layout, given in pixels of the client area below
+    // the menu bar.
+    void Place(QWidget& control, const QRect& rect);
+
+    QMenuBar* m_pMenuBar = nullptr;
+};

@@ -1,0 +1,75 @@
+// The settings panel of the main window: the one place where games are created.
+#include "app/AppTexts.h"
+#include "app/MainDlg.h"
+#include "engine/SharedRandom.h"
+
+namespace {
+
+// Board sides for the Map Size entries, in list order.
+constexpr int kBoardSizes[] = { 8, 10, 20, 40 };
+
+} // namespace
+
+void CMainDlg::OnCreateNewGame()
+{
+    // The selections are read at the moment of the press; changes made since the last game
+    // have waited for it.
+    const int nPlayers = m_cmbPlayers.currentIndex() + 2;
+    const int nBoardSize = kBoardSizes[m_cmbMapSize.currentIndex()];
+    const int nComputerPlayers = m_cmbComputerPlayers.currentIndex();
+    int i = m_cmbFirstPlayer.currentIndex();
+    // One draw per game, and only when ticked, so that the computer players' draws that
+    // follow stay the same for the same presses.
+    if (m_chkRandomFirstPlayer.isChecked())
+        i = RandomIndex(CSharedRandom::Next(), nPlayers);
+    if (i < 0 || i > nPlayers - 1)
+        i = 0;
+    m_board.StartGame(nPlayers, nBoardSize, nComputerPlayers, i + 1);
+}
+
+void CMainDlg::OnSelchangePlayers()
+{
+    const int nPlayers = m_cmbPlayers.currentIndex() + 2;
+    const int nFirst = m_cmbFirstPlayer.currentIndex();
+    const int nComputers = m_cmbComputerPlayers.currentIndex();
+
+    m_cmbFirstPlayer.clear();
+    m_cmbComputerPlayers.clear();
+    for (int i = 0; i < nPlayers; ++i)
+        m_cmbFirstPlayer.addItem(QString::fromUtf8(AppTexts::kColourNames[i]));
+    for (int i = 0; i <= nPlayers; ++i)
+        m_cmbComputerPlayers.addItem(QString::asprintf(AppTexts::kPlayersFormat, i));
+
+    // A choice that the new count still offers is kept; any other falls back to the first.
+    m_cmbFirstPlayer.setCurrentIndex(nFirst >= 0 && nFirst < nPlayers ? nFirst : 0);
+    m_cmbComputerPlayers.setCurrentIndex(
+        nComputers >= 0 && nComputers <= nPlayers ? nComputers : 0);
+    OnSelchangeComputerPlayers();
+}
+
+void CMainDlg::OnSelchangeComputerPlayers()
+{
+    // The skill is offered only while there is a computer player, though play never reads it.
+    m_cmbComputerSkill.setEnabled(m_cmbComputerPlayers.currentIndex() != 0);
+}
+
+void CMainDlg::OnRandomFirstPlayer()
+{
+    // The list keeps its selection while disabled, for when the box is unticked again.
+    m_cmbFirstPlayer.setEnabled(!m_chkRandomFirstPlayer.isChecked());
+}
+
+void CMainDlg::InitSetupPanel()
+{
+    m_cmbPlayers.setCurrentIndex(0);
+    m_cmbMapSize.setCurrentIndex(0);
+    m_cmbComputerPlayers.setCurrentIndex(0);
+    m_cmbComputerSkill.setCurrentIndex(0);
+    m_chkRandomFirstPlayer.setChecked(true);
+    m_cmbFirstPlayer.setCurrentIndex(0);
+
+    OnSelchangePlayers();
+    OnSelchangeComputerPlayers();
+    OnRandomFirstPlayer();
+    OnCreateNewGame();
+}
