@@ -20,7 +20,9 @@ public:
     explicit CBoardCtrl(QWidget* parent = nullptr);
     ~CBoardCtrl() override;
 
-    // flow/: a click at a pixel of the widget; the computer player calls it too.
+    // flow/: a click at a pixel of the widget; the computer player calls it too. Always
+    // stores the cell as the pointer cell and repaints; plays it only when the snapshot calls
+    // it legal and no move is still turning.
     void OnLButtonDown(unsigned nFlags, const QPoint& point);
     // flow/: plays one random legal move for the colour to move through OnLButtonDown.
     void MakeComputerMove();
