@@ -43,7 +43,7 @@ inline constexpr const char* kInitialScores[]
     = { "White: 0 / 64", "Black: 0 / 64", "Red: 0 / 64", "Green: 0 / 64" };
 
 inline constexpr char kAboutCaption[] = "About Lumen Tessera";
-inline constexpr char kAboutProduct[] = "Lumen Tessera Tetrad, Version 0.0.0.1 Beta";
+inline constexpr char kAboutProduct[] = "Lumen Tessera Tetrad 0.0.0.1 Beta";
 inline constexpr char kAboutNotice[] = "Copyright (C) the Lumen Tessera developers";
 inline constexpr char kAboutLongNotice[]
     = "A board game for two to four players. It reads and stores nothing on this computer "

@@ -20,6 +20,7 @@ namespace {
 // Size of the main window's client area in dialog units.
 constexpr int kClientWidth = 455;
 constexpr int kClientHeight = 262;
+constexpr int kBoardLeft = 180;
 
 // Control ids of the layout.
 constexpr int kIdPlayers = 1001;
@@ -137,7 +138,7 @@ void CMainDlg::CreateControls(const CDialogUnits& units)
 
     m_board.setObjectName(IdName(kIdBoard));
     m_board.setFocusPolicy(Qt::TabFocus);
-    Place(m_board, units.Rect(180, 7, 268, 246));
+    Place(m_board, units.Rect(kBoardLeft, 7, 268, 246));
 
     QLabel* scoreLabels[] = { &m_lblWhite, &m_lblBlack, &m_lblRed, &m_lblGreen };
     for (int i = 0; i < kMaxPlayers; ++i) {
@@ -145,7 +146,10 @@ void CMainDlg::CreateControls(const CDialogUnits& units)
         label.setObjectName(IdName(kIdScoreWhite + i));
         label.setText(QString::fromUtf8(AppTexts::kInitialScores[i]));
         label.setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        Place(label, units.Rect(91, 207 + 10 * i, 82, 8));
+        // The layout's 82 units are too narrow for the lines of the 40 x 40 board (four-digit
+        // counts and the marker); they may use the room up to the board.
+        const QRect rect = units.Rect(91, 207 + 10 * i, 82, 8);
+        Place(label, QRect(rect.topLeft(), QPoint(units.X(kBoardLeft) - 2, rect.bottom())));
     }
 
     auto* pGroup = new QGroupBox(QString::fromUtf8(AppTexts::kSettings), this);

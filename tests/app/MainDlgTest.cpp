@@ -1,0 +1,387 @@
+#include "tests/app/AppFixture.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QMenu>
+#include <QMenuBar>
+#include <QShortcut>
+
+#include "app/AboutDlg.h"
+
+namespace {
+
+using MainDlgTest = AppTest;
+
+// After White plays (2, 0) nobody can move while empty cells remain: four pass messages,
+// Black's first, then the result.
+const Rows kNobodyCanMove = {
+    "WB......",
+    "........",
+    "........",
+    "........",
+    "........",
+    "........",
+    "........",
+    "B......W",
+};
+
+// After White plays (2, 0) only White is left: the result at once.
+const Rows kWhiteTakesAll = {
+    "WB......",
+    "........",
+    "........",
+    "........",
+    "........",
+    "........",
+    "........",
+    "........",
+};
+
+QWidget& Control(CMainDlg& dlg, const char* id) { return *dlg.findChild<QWidget*>(id); }
+
+TEST_F(MainDlgTest, WindowHasItsCaptionFixedSizeAndTheBoardAsFirstStop)
+{
+    CMainDlg& dlg = Dlg();
+    EXPECT_EQ(dlg.windowTitle(), "Lumen: Tessera Tetrad");
+    EXPECT_EQ(dlg.minimumSize(), dlg.maximumSize());
+    EXPECT_FALSE(dlg.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
+    EXPECT_TRUE(dlg.windowFlags() & Qt::WindowCloseButtonHint);
+    EXPECT_FALSE(dlg.windowIcon().isNull());
+    EXPECT_EQ(Board().size(), QSize(400, 400));
+    EXPECT_FALSE(CreateButton().isDefault());
+    EXPECT_FALSE(CreateButton().autoDefault());
+
+    // Tab goes from the board through the panel in id order and back.
+    const char* order[]
+        = { "1008", "1001", "1002", "1003", "1004", "1005", "1006", "1007", "1008" };
+    dlg.m_cmbComputerSkill.setEnabled(true);
+    dlg.m_cmbFirstPlayer.setEnabled(true);
+    EXPECT_EQ(dlg.focusWidget(), &Board());
+    QWidget* pWidget = &Board();
+    for (size_t i = 1; i < std::size(order); ++i) {
+        do
+            pWidget = pWidget->nextInFocusChain();
+        while (!(pWidget->focusPolicy() & Qt::TabFocus));
+        EXPECT_EQ(pWidget->objectName(), order[i]) << "after " << order[i - 1];
+    }
+}
+
+// The layout fills the client area below the menu bar, and no text is cut off in the
+// platform's dialog font.
+TEST_F(MainDlgTest, LayoutFitsBelowTheMenuBarWithNoTextCut)
+{
+    CMainDlg& dlg = Dlg();
+    dlg.show();
+    const QMenuBar* pBar = dlg.findChild<QMenuBar*>("129");
+    ASSERT_TRUE(pBar);
+    const QRect client = dlg.rect().adjusted(0, pBar->geometry().bottom() + 1, 0, 0);
+    for (QWidget* pChild : dlg.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (pChild == pBar || pChild->isWindow())
+            continue;
+        EXPECT_TRUE(client.contains(pChild->geometry()))
+            << pChild->metaObject()->className() << " " << pChild->objectName().toStdString();
+    }
+
+    const auto expectFits = [](const QWidget& widget, const QString& text) {
+        EXPECT_LE(widget.sizeHint().width(), widget.width()) << text.toStdString();
+        EXPECT_LE(widget.fontMetrics().height(), widget.height()) << text.toStdString();
+    };
+    for (QLabel* pLabel : dlg.findChildren<QLabel*>())
+        expectFits(*pLabel, pLabel->text());
+    for (QAbstractButton* pButton : dlg.findChildren<QAbstractButton*>())
+        expectFits(*pButton, pButton->text());
+    // The longest score lines a 40 x 40 board gives while its colour is to move.
+    for (const char* line : { "White 3 / 1600<Playing>", "Green 999 / 1600<Playing>" }) {
+        dlg.m_lblGreen.setText(line);
+        expectFits(dlg.m_lblGreen, line);
+    }
+}
+
+TEST_F(MainDlgTest, MenuBarHoldsGameAndAboutAndBindsNoKeys)
+{
+    const QMenuBar* pBar = Dlg().findChild<QMenuBar*>("129");
+    ASSERT_TRUE(pBar);
+    QStringList bar;
+    for (QAction* pAction : pBar->actions())
+        bar << pAction->text();
+    EXPECT_EQ(bar, QStringList({ "&Game", "About" }));
+    EXPECT_EQ(pBar->actions()[1]->menu(), nullptr);
+
+    QStringList game;
+    for (QAction* pAction : pBar->actions()[0]->menu()->actions())
+        game << (pAction->isSeparator() ? "-" : pAction->text());
+    EXPECT_EQ(game, QStringList({ "&Open\tCtrl-O", "&Save\tCtrl-S", "-", "&Exit\tCtrl-X" }));
+    for (QAction* pAction : Dlg().findChildren<QAction*>()) {
+        EXPECT_TRUE(pAction->isEnabled()) << pAction->text().toStdString();
+        EXPECT_TRUE(pAction->shortcuts().isEmpty()) << pAction->text().toStdString();
+    }
+    EXPECT_TRUE(Dlg().findChildren<QShortcut*>().isEmpty());
+}
+
+TEST_F(MainDlgTest, OpenSaveAndTheirKeysChangeNothing)
+{
+    CMainDlg& dlg = Dlg();
+    dlg.show();
+    dlg.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&dlg));
+    ClickCell(4, 2);
+    const Rows played = Grid();
+    const unsigned generation = Board().m_nGeneration;
+
+    for (const char* id : { "1008", "1001", "1005", "1007" }) {
+        Control(dlg, id).setFocus();
+        for (Qt::Key key : { Qt::Key_O, Qt::Key_S, Qt::Key_X })
+            QTest::keyClick(QApplication::focusWidget(), key, Qt::ControlModifier);
+    }
+    dlg.findChild<QAction*>(QString::number(CMainDlg::kIdOpen))->trigger();
+    dlg.findChild<QAction*>(QString::number(CMainDlg::kIdSave))->trigger();
+
+    EXPECT_TRUE(dlg.isVisible());
+    EXPECT_EQ(Grid(), played);
+    EXPECT_EQ(Board().m_nGeneration, generation);
+    EXPECT_EQ(dlg.m_cmbPlayers.currentIndex(), 0);
+    EXPECT_TRUE(dlg.m_chkRandomFirstPlayer.isChecked());
+    EXPECT_TRUE(m_messages.empty());
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+}
+
+// Enter means OK unless the focus is on Create New Game, which it presses; Escape, the
+// close box and Exit end the window too. Whichever way, the clock stops with it.
+TEST_F(MainDlgTest, KeysAndExitEndTheWindowOrPressTheFocusedButton)
+{
+    enum class Way { Key, Exit, CloseBox };
+    struct Case {
+        Way way;
+        const char* focus;
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        int result; // -1: the window stays open
+    };
+    const Case cases[] = {
+        { Way::Key, "1008", Qt::Key_Return, {}, QDialog::Accepted },
+        { Way::Key, "1001", Qt::Key_Return, {}, QDialog::Accepted },
+        { Way::Key, "1005", Qt::Key_Enter, Qt::KeypadModifier, QDialog::Accepted },
+        { Way::Key, "1002", Qt::Key_Escape, {}, QDialog::Rejected },
+        { Way::Key, "1007", Qt::Key_Escape, {}, QDialog::Rejected },
+        { Way::Key, "1007", Qt::Key_Return, {}, -1 },
+        { Way::Key, "1007", Qt::Key_Enter, Qt::KeypadModifier, -1 },
+        { Way::Exit, "1008", Qt::Key_unknown, {}, QDialog::Accepted },
+        { Way::CloseBox, "1008", Qt::Key_unknown, {}, QDialog::Rejected },
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.focus << " key " << c.key << " way " << int(c.way));
+        Reopen();
+        CMainDlg& dlg = Dlg();
+        dlg.show();
+        dlg.m_gameClock.start();
+        dlg.setResult(-1);
+        ClickCell(4, 2);
+        const unsigned generation = Board().m_nGeneration;
+        Control(dlg, c.focus).setFocus();
+
+        switch (c.way) {
+        case Way::Key:
+            QTest::keyClick(&Control(dlg, c.focus), c.key, c.modifiers);
+            break;
+        case Way::Exit:
+            dlg.findChild<QAction*>(QString::number(CMainDlg::kIdExit))->trigger();
+            break;
+        case Way::CloseBox:
+            dlg.close();
+            break;
+        }
+
+        if (c.result < 0) {
+            EXPECT_TRUE(dlg.isVisible());
+            EXPECT_EQ(Board().m_nGeneration, generation + 1);
+            EXPECT_EQ(Grid(), kStart8[0]);
+            EXPECT_TRUE(dlg.m_gameClock.isActive());
+        } else {
+            EXPECT_FALSE(dlg.isVisible());
+            EXPECT_EQ(dlg.result(), c.result);
+            EXPECT_FALSE(dlg.m_gameClock.isActive());
+        }
+        EXPECT_TRUE(m_messages.empty());
+    }
+}
+
+// Opened from the menu bar, the About box sits over the main window and closes by its
+// button, Enter and Escape.
+TEST_F(MainDlgTest, AboutBoxOpensOverTheWindowAndCloses)
+{
+    enum class Way { Button, Enter, Escape };
+    for (Way way : { Way::Button, Way::Enter, Way::Escape }) {
+        SCOPED_TRACE(int(way));
+        CMainDlg& dlg = Dlg();
+        dlg.show();
+        bool bSeen = false;
+        QTimer::singleShot(0, [&] {
+            auto* pAbout = dynamic_cast<CAboutDlg*>(QApplication::activeModalWidget());
+            ASSERT_TRUE(pAbout);
+            bSeen = true;
+            EXPECT_EQ(pAbout->windowTitle(), "About Lumen Tessera");
+            EXPECT_EQ(pAbout->parentWidget(), &dlg);
+            EXPECT_LE((pAbout->geometry().center() - dlg.geometry().center()).manhattanLength(), 4);
+            const QLabel* pPicture = pAbout->findChild<QLabel*>("picture");
+            ASSERT_TRUE(pPicture);
+            EXPECT_EQ(pPicture->pixmap().size(), QSize(300, 170));
+            EXPECT_FALSE(pPicture->pixmap().hasAlphaChannel());
+            QPushButton* pClose = pAbout->findChild<QPushButton*>();
+            ASSERT_TRUE(pClose);
+            EXPECT_EQ(pClose->text(), "&Close");
+            EXPECT_TRUE(pClose->isDefault());
+            switch (way) {
+            case Way::Button:
+                QTest::mouseClick(pClose, Qt::LeftButton);
+                break;
+            case Way::Enter:
+                QTest::keyClick(pAbout, Qt::Key_Return);
+                break;
+            case Way::Escape:
+                QTest::keyClick(pAbout, Qt::Key_Escape);
+                break;
+            }
+        });
+        dlg.findChild<QAction*>(QString::number(CMainDlg::kIdAbout))->trigger();
+        EXPECT_TRUE(bSeen);
+        EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+        EXPECT_TRUE(dlg.isVisible());
+    }
+}
+
+// The About box's own loop keeps serving the game clock: discs go on turning behind it.
+// The clock runs flat out here, and the box closes once the move has turned (or after
+// enough rounds of its loop to show that it never will).
+TEST_F(MainDlgTest, GameClockGoesOnBehindTheAboutBox)
+{
+    SetRandomFirstPlayer(false);
+    Lay(2, kWhite,
+        { "WBBBBB..", "........", "........", "........", "........", "........", "........",
+            "BW......" });
+    ClickCell(6, 0);
+    ASSERT_EQ(Board().m_flips.GetCount(), 6);
+    Dlg().m_gameClock.start(0);
+
+    int rounds = 0;
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        QWidget* pAbout = QApplication::activeModalWidget();
+        if (pAbout && (Board().m_flips.IsEmpty() || ++rounds > 10000))
+            pAbout->close();
+    });
+    watch.start(0);
+    Dlg().OnAbout();
+    Dlg().m_gameClock.stop();
+
+    EXPECT_TRUE(Board().m_flips.IsEmpty());
+    EXPECT_EQ(Grid()[0], "WWWWWWW.");
+    EXPECT_EQ(Board().m_nCurrentPlayer, kBlack);
+}
+
+// A new game pressed while a pass message is open is not advanced by the old game's tick
+// once the message closes.
+TEST_F(MainDlgTest, NewGameDuringAPassMessageIsLeftAlone)
+{
+    SetRandomFirstPlayer(false);
+    Lay(2, kWhite, kNobodyCanMove);
+    m_whileOpen = [&](const Message&) {
+        if (m_messages.size() == 1)
+            Press();
+    };
+    // White's (2, 0) has two entries; the second tick opens the first message.
+    ClickCell(2, 0);
+    Tick(2);
+
+    EXPECT_EQ(m_messages, Messages({ Pass("Black") }));
+    EXPECT_EQ(Grid(), kStart8[0]);
+    EXPECT_EQ(Board().m_nCurrentPlayer, kWhite);
+    EXPECT_EQ(Board().m_bAwaitingClick, 1);
+    Tick(5);
+    EXPECT_EQ(Board().m_nCurrentPlayer, kWhite);
+    EXPECT_EQ(m_messages.size(), 1u);
+}
+
+// Closing the window under an open pass or result message ends everything there: the
+// message closes, the waiting tick goes no further (no more messages), the clock stops, and
+// once the window is gone no tick reaches a board.
+TEST_F(MainDlgTest, ClosingTheWindowUnderAMessageEndsCleanly)
+{
+    enum class Way { Escape, CloseBox, Exit, Enter };
+    struct Case {
+        const Rows& rows;
+        Message first;
+        Way way;
+        int result;
+    };
+    const Case cases[] = {
+        { kNobodyCanMove, Pass("Black"), Way::Escape, QDialog::Rejected },
+        { kNobodyCanMove, Pass("Black"), Way::CloseBox, QDialog::Rejected },
+        { kNobodyCanMove, Pass("Black"), Way::Exit, QDialog::Accepted },
+        { kNobodyCanMove, Pass("Black"), Way::Enter, QDialog::Accepted },
+        { kWhiteTakesAll, Won("White"), Way::Escape, QDialog::Rejected },
+        { kWhiteTakesAll, Won("White"), Way::Exit, QDialog::Accepted },
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << int(c.way) << " " << c.first.text.toStdString());
+        Reopen();
+        CMainDlg& dlg = Dlg();
+        dlg.show();
+        dlg.m_gameClock.start();
+        Lay(2, kWhite, c.rows);
+        m_whileOpen = [&](const Message&) {
+            switch (c.way) {
+            case Way::Escape:
+                QTest::keyClick(&Board(), Qt::Key_Escape);
+                break;
+            case Way::CloseBox:
+                dlg.close();
+                break;
+            case Way::Exit:
+                dlg.findChild<QAction*>(QString::number(CMainDlg::kIdExit))->trigger();
+                break;
+            case Way::Enter:
+                QTest::keyClick(&Board(), Qt::Key_Return);
+                break;
+            }
+        };
+        // White's (2, 0) has two entries; the second tick opens the first message.
+        ClickCell(2, 0);
+        Tick(2);
+        m_whileOpen = nullptr;
+
+        EXPECT_EQ(m_messages, Messages({ c.first }));
+        EXPECT_FALSE(dlg.isVisible());
+        EXPECT_EQ(dlg.result(), c.result);
+        EXPECT_FALSE(dlg.m_gameClock.isActive());
+        m_pDlg.reset();
+        EXPECT_EQ(g_pBoard, nullptr);
+        Tick(3);
+        EXPECT_EQ(m_messages.size(), 1u);
+    }
+}
+
+// The same with a real box on screen: the window's end closes it, and the window's own
+// loop returns.
+TEST_F(MainDlgTest, ClosingTheWindowClosesARealMessageBox)
+{
+    SetMessageHook(nullptr);
+    CMainDlg& dlg = Dlg();
+    Lay(2, kWhite, kNobodyCanMove);
+    ClickCell(2, 0);
+    Tick();
+    bool bBoxSeen = false;
+    QTimer::singleShot(0, [&] {
+        // The last entry turns and opens Black's pass message in a box of its own.
+        QTimer::singleShot(0, [&] {
+            bBoxSeen = QApplication::activeModalWidget() != nullptr
+                && QApplication::activeModalWidget() != &dlg;
+            dlg.reject();
+        });
+        Tick();
+    });
+    EXPECT_EQ(dlg.exec(), QDialog::Rejected);
+    EXPECT_TRUE(bBoxSeen);
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+}
+
+} // namespace
