@@ -2,11 +2,20 @@
 
 #include <QMouseEvent>
 
+#include "engine/PixelMap.h"
+
 void CBoardCtrl::mouseMoveEvent(QMouseEvent* event)
 {
     OnMouseMove(0, event->position().toPoint());
     QWidget::mouseMoveEvent(event);
 }
 
-// FIXME: placeholder until the board view lands.
-void CBoardCtrl::OnMouseMove(unsigned, const QPoint&) { }
+// The cell is stored whatever it is: the painter tests the range itself. No notice of the
+// pointer leaving is asked for, so the last cell stays highlighted after it has gone.
+void CBoardCtrl::OnMouseMove(unsigned, const QPoint& point)
+{
+    m_nCellX = PixelToCell(point.x(), width(), m_nBoardSize);
+    m_nCellY = PixelToCell(point.y(), height(), m_nBoardSize);
+    // Also within one cell: the board is repainted at every move.
+    Redraw();
+}
