@@ -1,0 +1,74 @@
+#include <QApplication>
+#include <QMouseEvent>
+
+#include "tests/view/ViewFixture.h"
+
+namespace {
+
+// Counts the paints that reach the widget.
+class PaintCounter : public QObject {
+public:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        m_nPaints += event->type() == QEvent::Paint;
+        return false;
+    }
+    int m_nPaints = 0;
+};
+
+} // namespace
+
+class PointerTracking : public ViewFixture {
+protected:
+    // Hidden widgets receive no pointer moves.
+    void SetUp() override
+    {
+        m_board.show();
+        QApplication::processEvents();
+    }
+
+    void Move(int x, int y)
+    {
+        QMouseEvent move(QEvent::MouseMove, QPointF(x, y), m_board.mapToGlobal(QPointF(x, y)),
+            Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(&m_board, &move);
+    }
+};
+
+TEST_F(PointerTracking, PixelToCellOnEveryBoardSide)
+{
+    const struct {
+        int n, pixel, cell;
+    } cases[]
+        = { { 8, 0, 0 }, { 8, 49, 0 }, { 8, 50, 1 }, { 8, 399, 7 }, { 10, 39, 0 }, { 10, 40, 1 },
+              { 10, 399, 9 }, { 20, 19, 0 }, { 20, 20, 1 }, { 40, 229, 22 }, { 40, 230, 23 } };
+    for (const auto& c : cases) {
+        m_board.m_nBoardSize = c.n;
+        Move(c.pixel, 399 - c.pixel);
+        EXPECT_EQ(m_board.m_nCellX, c.cell) << c.n << ": " << c.pixel;
+        Move(399 - c.pixel, c.pixel);
+        EXPECT_EQ(m_board.m_nCellY, c.cell) << c.n << ": " << c.pixel;
+    }
+}
+
+TEST_F(PointerTracking, EveryMoveRepaintsAndTheHighlightOutlastsThePointer)
+{
+    SetPosition(8, kStart8[2], kWhite);
+    EXPECT_TRUE(m_board.hasMouseTracking());
+    const QImage before = Shot();
+    PaintCounter counter;
+    m_board.installEventFilter(&counter);
+    // All within cell (4, 2), which captures for White.
+    for (int i = 0; i < 4; ++i) {
+        Move(205 + i * 10, 110 + i);
+        EXPECT_EQ(counter.m_nPaints, i + 1);
+        EXPECT_EQ(m_board.m_nCellX, 4);
+        EXPECT_EQ(m_board.m_nCellY, 2);
+    }
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(&m_board, &leave);
+    const QImage after = Shot();
+    EXPECT_EQ(after.pixel(240, 110), qRgb(0, 240, 240));
+    EXPECT_EQ(after.pixel(175, 125), kPurple);
+    EXPECT_NE(after, before);
+}
