@@ -67,23 +67,25 @@ void DrawBackground(const Pixels& surface, const QImage& picture)
 
 // The grid line i lies at i * cell and runs the board's full height (width), both end
 // pixels included; the last one lies at the board's far edge and so falls outside it.
-void DrawGrid(const Pixels& surface, int n, int cellW, int cellH)
+// Lines are lineWidth buffer pixels thick: one board pixel.
+void DrawGrid(const Pixels& surface, int n, int cellW, int cellH, int lineWidth)
 {
     for (int y = 0; y < surface.height; ++y) {
         QRgb* row = surface.Row(y);
         for (int x = 0; x <= n * cellW && x < surface.width; x += cellW)
-            row[x] = kGridLine;
+            std::fill_n(row + x, std::min(lineWidth, surface.width - x), kGridLine);
     }
     for (int y = 0; y <= n * cellH && y < surface.height; y += cellH)
-        std::fill_n(surface.Row(y), surface.width, kGridLine);
+        for (int t = 0; t < lineWidth && y + t < surface.height; ++t)
+            std::fill_n(surface.Row(y + t), surface.width, kGridLine);
 }
 
 // The discs of one row of cells, colours[x] for cell x, kNoDisc where there is none.
 void DrawDiscRow(const Pixels& surface, const std::vector<CBoardPainter::Span>& rows, int top,
-    int cellW, const QRgb* colours, int n)
+    int cellW, int margin, const QRgb* colours, int n)
 {
     for (int r = 0; r < static_cast<int>(rows.size()); ++r) {
-        QRgb* row = surface.Row(top + r) + kDiscMargin;
+        QRgb* row = surface.Row(top + r) + margin;
         const int x0 = rows[r].x0;
         const int count = rows[r].x1 - x0;
         for (int x = 0; x < n; ++x, row += cellW)
@@ -112,7 +114,8 @@ void ClipLinear(double c, double k, double lo, double hi, double& from, double& 
 // halfWidth. Coordinates name pixels themselves, so a horizontal line of half width 2.5
 // covers the five rows a.y - 2 to a.y + 2. The covered pixels of one row are a single run,
 // the shape being convex; it is the hull of the two end discs and the band between them.
-void FillWideLine(const Pixels& surface, QPoint a, QPoint b, double halfWidth, QRgb colour)
+// Ends may lie between pixels (a board pixel's centre on a finer buffer).
+void FillWideLine(const Pixels& surface, QPointF a, QPointF b, double halfWidth, QRgb colour)
 {
     // No pixel lies exactly at an odd half width from a segment between pixels, so the
     // slack only absorbs rounding.
@@ -122,13 +125,13 @@ void FillWideLine(const Pixels& surface, QPoint a, QPoint b, double halfWidth, Q
     const double dy = b.y() - a.y();
     const double lengthSq = dx * dx + dy * dy;
     const double reachAcross = r * std::sqrt(lengthSq);
-    const int reach = static_cast<int>(r);
-    const int top = std::max(0, std::min(a.y(), b.y()) - reach);
-    const int bottom = std::min(surface.height - 1, std::max(a.y(), b.y()) + reach);
+    const int top = std::max(0, static_cast<int>(std::floor(std::min(a.y(), b.y()) - r)));
+    const int bottom
+        = std::min(surface.height - 1, static_cast<int>(std::ceil(std::max(a.y(), b.y()) + r)));
     for (int y = top; y <= bottom; ++y) {
         double from = INFINITY;
         double to = -INFINITY;
-        for (QPoint end : { a, b }) {
+        for (QPointF end : { a, b }) {
             const double v = y - end.y();
             if (v * v <= r * r) {
                 const double half = std::sqrt(r * r - v * v);
@@ -172,19 +175,22 @@ void CBoardPainter::Paint(const CBoardState& board, QImage& image)
     if (image.isNull() || image.format() != QImage::Format_RGB32)
         return;
     const Pixels surface(image);
+    // Buffer pixels per board pixel. The board's geometry is that of its board pixels, each
+    // length times the scale, so a finer buffer shows the same board with finer edges.
+    const int k = Scale(image);
     const int n = board.m_nBoardSize;
     // A side the grid cannot hold would read beyond it, and 0 would divide by zero: such a
     // board shows its picture only.
     const bool onGrid = n >= 1 && n <= kMaxBoardSize;
-    const int cellW = onGrid ? surface.width / n : 0;
-    const int cellH = onGrid ? surface.height / n : 0;
-    if (const QImage& base = Base(image.size(), onGrid ? n : 0); !base.isNull()) {
+    const int cellW = onGrid ? surface.width / k / n : 0;
+    const int cellH = onGrid ? surface.height / k / n : 0;
+    if (const QImage& base = Base(image.size(), onGrid ? n : 0, k); !base.isNull()) {
         std::memcpy(surface.bits, base.constBits(), base.sizeInBytes());
     } else {
         // No room for the cached copy: the same, drawn afresh.
-        DrawBackground(surface, m_background);
+        DrawBackground(surface, Picture(k));
         if (onGrid)
-            DrawGrid(surface, n, cellW, cellH);
+            DrawGrid(surface, n, cellW * k, cellH * k, k);
     }
     if (!onGrid)
         return;
@@ -194,7 +200,7 @@ void CBoardPainter::Paint(const CBoardState& board, QImage& image)
     const CMoveRules* rules = board.m_pRules.get();
     const bool showMoves = board.m_bAwaitingClick == 1 && rules && rules->m_nSize == n;
 
-    PrepareDisc(cellW - 2 * kDiscMargin, cellH - 2 * kDiscMargin);
+    PrepareDisc((cellW - 2 * kDiscMargin) * k, (cellH - 2 * kDiscMargin) * k);
     // Discs never overlap, so they are drawn a row of cells at a time, pixel row by pixel
     // row: the buffer is then written front to back rather than column-wise.
     QRgb colours[kMaxBoardSize];
@@ -211,35 +217,60 @@ void CBoardPainter::Paint(const CBoardState& board, QImage& image)
             any = any || colours[x] != kNoDisc;
         }
         if (any)
-            DrawDiscRow(surface, m_discRows, y * cellH + kDiscMargin, cellW, colours, n);
+            DrawDiscRow(surface, m_discRows, (y * cellH + kDiscMargin) * k, cellW * k,
+                kDiscMargin * k, colours, n);
     }
 
     const int cx = board.m_nCellX;
     const int cy = board.m_nCellY;
     if (!showMoves || cx < 0 || cx >= n || cy < 0 || cy >= n || rules->IsLegal(cx, cy) != 1)
         return;
-    const auto centre
-        = [&](int x, int y) { return QPoint(x * cellW + cellW / 2, y * cellH + cellH / 2); };
+    // The middle of the centre's board pixel, which on a finer buffer lies between pixels.
+    const double middle = (k - 1) / 2.0;
+    const auto centre = [&](int x, int y) {
+        return QPointF((x * cellW + cellW / 2) * k + middle, (y * cellH + cellH / 2) * k + middle);
+    };
     for (const CellPos& end : rules->GetMoveInfo(cx, cy)->m_ends)
         FillWideLine(
-            surface, centre(cx, cy), centre(end.x, end.y), kCaptureHalfWidth, kCaptureLine);
+            surface, centre(cx, cy), centre(end.x, end.y), kCaptureHalfWidth * k, kCaptureLine);
 }
 
-// The picture tiled over a buffer of the given size with the grid of n cells a side (none
-// for 0) on it; rebuilt only when either changes. Null without a picture or memory.
-const QImage& CBoardPainter::Base(QSize size, int n)
+// The picture tiled over a buffer of the given size and scale with the grid of n cells a
+// side (none for 0) on it; rebuilt only when one of them changes. Null without a picture or
+// memory.
+const QImage& CBoardPainter::Base(QSize size, int n, int k)
 {
-    if (m_background.isNull() || (m_base.size() == size && m_nBaseSide == n))
+    if (m_background.isNull() || (m_base.size() == size && m_nBaseSide == n && m_nBaseScale == k))
         return m_base;
     m_base = QImage(size, QImage::Format_RGB32);
     m_nBaseSide = n;
+    m_nBaseScale = k;
     if (m_base.isNull())
         return m_base;
     const Pixels base(m_base);
-    DrawBackground(base, m_background);
-    if (n > 0)
-        DrawGrid(base, n, size.width() / n, size.height() / n);
+    DrawBackground(base, Picture(k));
+    if (n > 0) {
+        const int cellW = size.width() / k / n;
+        const int cellH = size.height() / k / n;
+        DrawGrid(base, n, cellW * k, cellH * k, k);
+    }
     return m_base;
+}
+
+// The picture at k buffer pixels per board pixel: it has only its own 400 x 400 pixels, so
+// a finer buffer gets it smoothly enlarged rather than in blocks.
+QImage CBoardPainter::Picture(int k) const
+{
+    if (k == 1 || m_background.isNull())
+        return m_background;
+    return m_background
+        .scaled(m_background.size() * k, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+        .convertToFormat(QImage::Format_RGB32);
+}
+
+int CBoardPainter::Scale(const QImage& image)
+{
+    return std::max(1, static_cast<int>(std::lround(image.devicePixelRatio())));
 }
 
 // The disc fills the ellipse inscribed in its box of nWidth x nHeight pixels: a pixel is

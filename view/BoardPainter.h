@@ -17,7 +17,8 @@ public:
 
     // Draws the board over surface (which already holds the initial fill), in this order:
     // the tiled picture, the grid, the discs and move markers, the capture lines of the
-    // pointer cell. The board covers surface's full size.
+    // pointer cell. The board covers surface's full size; a surface with a device pixel
+    // ratio of k (a whole number) gets k x k pixels for every board pixel.
     void Paint(const CBoardState& board, QImage& surface);
 
     // Null when the picture could not be decoded; the board is then drawn on the fill.
@@ -32,13 +33,16 @@ public:
     };
 
 private:
-    const QImage& Base(QSize size, int n);
+    const QImage& Base(QSize size, int n, int k);
+    QImage Picture(int k) const;
+    static int Scale(const QImage& image);
     void PrepareDisc(int nWidth, int nHeight);
 
     QImage m_background;
     // The tiled picture with the grid of m_nBaseSide cells on it, m_base's size.
     QImage m_base;
     int m_nBaseSide = -1;
+    int m_nBaseScale = 1;
     int m_nDiscWidth = -1;
     int m_nDiscHeight = -1;
     std::vector<Span> m_discRows;
