@@ -32,10 +32,14 @@
 
 namespace {
 
+// Under AddressSanitizer every repaint maps a fresh off-screen image, about a hundred times
+// the cost of a repaint without it, so fewer sequences run there and fewer show the window.
 #if defined(__SANITIZE_ADDRESS__)
 constexpr int kDefaultSequences = 100;
+constexpr int kShownOneIn = 32;
 #else
-constexpr int kDefaultSequences = 400;
+constexpr int kDefaultSequences = 800;
+constexpr int kShownOneIn = 4;
 #endif
 constexpr int kDefaultEvents = 300;
 // Boxes opened from inside boxes answer at once beyond this depth.
@@ -58,6 +62,26 @@ struct Totals {
     long long games = 0;
     long long messages = 0;
     long long results = 0;
+    long long paints = 0;
+};
+
+// Counts the board's repaints: a hidden board skips them.
+class CPaintCounter : public QObject {
+public:
+    explicit CPaintCounter(long long& count)
+        : m_count(count)
+    {
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        m_count += event->type() == QEvent::Paint;
+        return false;
+    }
+
+private:
+    long long& m_count;
 };
 
 class CStressRun {
@@ -78,8 +102,9 @@ public:
         m_pDlg = std::make_unique<CMainDlg>();
         // Ticks come from this test alone, never from the real clock.
         m_pDlg->m_gameClock.stop();
-        // Every fourth sequence paints for real: a hidden board skips its repaints.
-        if (Draw(4) == 0)
+        CPaintCounter paints(totals.paints);
+        m_pDlg->m_board.installEventFilter(&paints);
+        if (Draw(kShownOneIn) == 0)
             m_pDlg->show();
         Log("start");
         Check("start");
@@ -156,8 +181,10 @@ private:
             About();
         else if (r < 952)
             Close();
+        else if (r < 958)
+            MinimiseOrRestore();
         else
-            TickBurst(Between(20, 400));
+            TickBurst(Between(20, m_pDlg->isVisible() ? 100 : 400));
     }
 
     // A pixel of one of the kinds a pointer can report: inside the board, on or next to a
@@ -362,6 +389,20 @@ private:
         });
         m_pDlg->OnAbout();
         Check("about");
+    }
+
+    // The window hidden and shown again, as when it is minimised and restored; a hidden
+    // board is not repainted, a shown one at every tick.
+    void MinimiseOrRestore()
+    {
+        if (m_pDlg->isVisible()) {
+            Log("minimise");
+            m_pDlg->hide();
+        } else if (Draw(kShownOneIn / 2) == 0) {
+            Log("restore");
+            m_pDlg->show();
+        }
+        Check("minimise or restore");
     }
 
     void Close()
@@ -679,9 +720,9 @@ TEST(Stress, RandomPlayLeavesTheGameSound)
         }
     }
     std::printf("stress: %lld sequences, %lld events (%lld more inside message boxes), %lld new "
-                "games pressed, %lld moves, %lld messages, %lld results\n",
+                "games pressed, %lld moves, %lld messages, %lld results, %lld repaints\n",
         nRun, totals.events, totals.nested, totals.games, totals.moves, totals.messages,
-        totals.results);
+        totals.results, totals.paints);
 }
 
 } // namespace
