@@ -1,10 +1,13 @@
 #include "platform/MessageBox.h"
 
+#include <QApplication>
+#include <QEventLoop>
 #include <QList>
 #include <QMessageBox>
 #include <QPointer>
 #include <QString>
 #include <QTimer>
+#include <QWindow>
 
 namespace {
 
@@ -46,8 +49,22 @@ void ShowMessage(const QString& text, const QString& caption, MessageIcon icon)
     });
     clock.start();
 
+    // The box blocks no window: the game's window stays usable while it is open, as it
+    // would beside any other top-level window. Qt lets no window take input beside a modal
+    // one unless that modal window is its ancestor, so the box is put in front of the
+    // window that holds the input now, without becoming its child.
+    box.setWindowModality(Qt::NonModal);
+    if (QWidget* pModal = QApplication::activeModalWidget()) {
+        box.winId();
+        pModal->winId();
+        box.windowHandle()->setTransientParent(pModal->windowHandle());
+    }
+    QEventLoop loop;
+    QObject::connect(&box, &QDialog::finished, &loop, &QEventLoop::quit);
+
     g_openBoxes.append(&box);
-    box.exec();
+    box.show();
+    loop.exec();
     g_openBoxes.removeAll(&box);
 }
 

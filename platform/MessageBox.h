@@ -6,10 +6,11 @@ class QString;
 
 enum class MessageIcon { None, Exclamation };
 
-// A parentless modal message box with one OK button, as the game shows passes, results and
-// failures. Unlike a nested Qt event loop around a running QTimer slot, it keeps the game
-// clock ticking while it is open: the clock registered below is called every 200 ms until
-// the box closes. Returns when the box is closed.
+// A parentless message box with one OK button, as the game shows passes, results and
+// failures. It blocks no other window: the game's window stays usable while it is open.
+// Unlike a nested Qt event loop around a running QTimer slot, it keeps the game clock
+// ticking while it is open: the clock registered below is called every 200 ms until the
+// box closes. Returns when the box is closed.
 void ShowMessage(const QString& text, const QString& caption, MessageIcon icon = MessageIcon::None);
 
 // The game clock's period; the box's stand-in clock runs at it unless told otherwise.

@@ -4,7 +4,10 @@
 #include <QGroupBox>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QShortcut>
+#include <QTimer>
+#include <QWindow>
 
 #include "app/AboutDlg.h"
 
@@ -38,6 +41,24 @@ const Rows kWhiteTakesAll = {
 };
 
 QWidget& Control(CMainDlg& dlg, const char* id) { return *dlg.findChild<QWidget*>(id); }
+
+// A left click at pos in the widget, delivered to its top-level window as the window
+// system delivers one.
+void ClickThroughWindow(QWidget& widget, QPoint pos)
+{
+    QWindow* pWindow = widget.window()->windowHandle();
+    ASSERT_TRUE(pWindow);
+    QTest::mouseClick(pWindow, Qt::LeftButton, {}, widget.mapTo(widget.window(), pos));
+}
+
+// The message box on screen, if one is.
+QMessageBox* OpenBox()
+{
+    for (QWidget* pWindow : QApplication::topLevelWidgets())
+        if (auto* pBox = qobject_cast<QMessageBox*>(pWindow); pBox && pBox->isVisible())
+            return pBox;
+    return nullptr;
+}
 
 TEST_F(MainDlgTest, WindowHasItsCaptionFixedSizeAndTheBoardAsFirstStop)
 {
@@ -373,8 +394,7 @@ TEST_F(MainDlgTest, ClosingTheWindowClosesARealMessageBox)
     QTimer::singleShot(0, [&] {
         // The last entry turns and opens Black's pass message in a box of its own.
         QTimer::singleShot(0, [&] {
-            bBoxSeen = QApplication::activeModalWidget() != nullptr
-                && QApplication::activeModalWidget() != &dlg;
+            bBoxSeen = OpenBox() != nullptr;
             dlg.reject();
         });
         Tick();
@@ -382,6 +402,46 @@ TEST_F(MainDlgTest, ClosingTheWindowClosesARealMessageBox)
     EXPECT_EQ(dlg.exec(), QDialog::Rejected);
     EXPECT_TRUE(bBoxSeen);
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+}
+
+
+// A real pass box blocks neither the window nor its board: a click on the board places
+// nothing (the snapshot is the passing colour's), and "Create New Game" starts a game while
+// the box is still open.
+TEST_F(MainDlgTest, WindowStaysUsableUnderARealMessageBox)
+{
+    SetMessageHook(nullptr);
+    SetRandomFirstPlayer(false);
+    CMainDlg& dlg = Dlg();
+    Lay(2, kWhite, kNobodyCanMove);
+    ClickCell(2, 0);
+    Tick();
+    const Rows afterWhite = { "WWW.....", "........", "........", "........", "........",
+        "........", "........", "B......W" };
+    QMessageBox* pBox = nullptr;
+    Rows gridAfterBoardClick;
+    Rows gridAfterPress;
+    bool bBoxOpenAfterPress = false;
+    QTimer::singleShot(0, [&] {
+        QTimer::singleShot(0, [&] {
+            pBox = OpenBox();
+            // Through the window system, which holds back input from a blocked window; a
+            // click sent to the widget would pass whatever the modality.
+            const int cell = CBoardCtrl::kBoardPixels / 8;
+            ClickThroughWindow(Board(), QPoint(3 * cell + cell / 2, cell / 2));
+            gridAfterBoardClick = Grid();
+            ClickThroughWindow(CreateButton(), CreateButton().rect().center());
+            gridAfterPress = Grid();
+            bBoxOpenAfterPress = pBox && pBox->isVisible();
+            dlg.reject();
+        });
+        Tick();
+    });
+    EXPECT_EQ(dlg.exec(), QDialog::Rejected);
+    ASSERT_TRUE(pBox);
+    EXPECT_EQ(gridAfterBoardClick, afterWhite);
+    EXPECT_EQ(gridAfterPress, kStart8[0]);
+    EXPECT_TRUE(bBoxOpenAfterPress);
 }
 
 } // namespace

@@ -82,8 +82,9 @@ TEST_F(MessageBoxTest, RealBoxKeepsTheClockTickingUntilClosed)
         int ticks = 0;
         SetMessageClock(
             [&] {
-                if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
-                    boxes.push_back(Inspect(*box));
+                for (QWidget* window : QApplication::topLevelWidgets())
+                    if (auto* box = qobject_cast<QMessageBox*>(window); box && box->isVisible())
+                        boxes.push_back(Inspect(*box));
                 if (++ticks == 3)
                     CloseAllMessages();
             },
