@@ -29,9 +29,12 @@ clean:
 	rm -rf $(BUILD) build-*
 
 # Further checks; each target's work lives in its own script.
-.PHONY: test-sanitize fuzz memcheck package
+.PHONY: test-sanitize link-check fuzz memcheck package
 test-sanitize: deps
 	@bash scripts/test-sanitize
+
+link-check: deps
+	@bash scripts/link-check
 
 fuzz: deps
 	@bash scripts/fuzz

@@ -3,6 +3,7 @@
 #include <QMouseEvent>
 
 #include "engine/PixelMap.h"
+#include "view/BoardPainter.h"
 
 CBoardCtrl* g_pBoard = nullptr;
 

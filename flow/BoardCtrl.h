@@ -49,7 +49,7 @@ protected:
 private:
     // Whatever painting keeps between paints (decoded picture, pre-drawn discs); owned by
     // view/, created at the first paint.
-    std::shared_ptr<CBoardPainter> m_pPainter;
+    std::unique_ptr<CBoardPainter> m_pPainter;
 };
 
 // The one board widget; the game clock, which receives no object, reaches the game here.

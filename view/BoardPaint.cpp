@@ -10,7 +10,7 @@ void CBoardCtrl::paintEvent(QPaintEvent*) { OnPaint(); }
 void CBoardCtrl::OnPaint()
 {
     if (!m_pPainter) {
-        m_pPainter = std::make_shared<CBoardPainter>();
+        m_pPainter = std::make_unique<CBoardPainter>();
         // The board follows the pointer without a button held. The first paint comes
         // before the pointer can reach the board, so this is early enough.
         setMouseTracking(true);
