@@ -2,43 +2,20 @@
 
 #include <QString>
 
+#include "engine/TurnOrder.h"
 #include "flow/BoardCtrl.h"
 #include "flow/FlowTexts.h"
 #include "platform/MessageBox.h"
 
 namespace {
 
-// A colour that cannot move ends the game once the turn has been handed on this many
-// times within one tick: by then every colour in play has been seen unable to move.
-constexpr int kMaxAdvances = 5;
-
-// The colour whose count beats each of the other three, or 0 when the highest is shared.
-int SingleWinner(const CBoardCtrl& board)
-{
-    for (int c = 0; c < kMaxPlayers; ++c) {
-        bool beatsAll = true;
-        for (int other = 0; other < kMaxPlayers; ++other)
-            if (other != c && board.m_scores[c].m_nDiscs <= board.m_scores[other].m_nDiscs)
-                beatsAll = false;
-        if (beatsAll)
-            return c + 1;
-    }
-    return 0;
-}
-
-bool HasDiscsInPlay(const CBoardCtrl& board)
-{
-    for (int c = 0; c < board.m_nPlayers; ++c)
-        if (board.m_scores[c].m_nDiscs > 0)
-            return true;
-    return false;
-}
-
 void EndGame(CBoardCtrl& board)
 {
     board.UpdateScores();
     board.Redraw();
-    if (const int winner = SingleWinner(board)) {
+    int counts[kMaxPlayers];
+    board.CountDiscs(counts);
+    if (const int winner = SingleWinner(counts)) {
         const QString text = QString::asprintf(kWonFormat, kColourNames[winner - 1]);
         ShowMessage(text, text);
     } else {
@@ -50,24 +27,15 @@ void EndGame(CBoardCtrl& board)
 // colour that has to pass, or end the game.
 void HandOnTurn(CBoardCtrl& board)
 {
-    for (int nAdvances = 1;; ++nAdvances) {
-        board.m_nCurrentPlayer = board.m_nCurrentPlayer % board.m_nPlayers + 1;
+    for (int nAdvance = 1;; ++nAdvance) {
+        board.m_nCurrentPlayer = NextPlayer(board.m_nCurrentPlayer, board.m_nPlayers);
         board.RebuildRules();
         board.UpdateScores();
 
-        if (board.m_scores[board.m_nCurrentPlayer - 1].m_nDiscs == 0) {
-            // A colour that has lost its discs is out of the game and is skipped silently.
-            // Play always leaves the mover's discs on the board; only a board with no disc
-            // in play at all could keep this going round.
-            if (!HasDiscsInPlay(board)) {
-                EndGame(board);
-                return;
-            }
+        switch (DecideTurn(board, nAdvance)) {
+        case TurnStep::Skip:
             continue;
-        }
-
-        const CMoveRules& rules = *board.m_pRules;
-        if (rules.m_nLines > 0) {
+        case TurnStep::Move:
             if (board.m_nCurrentPlayer <= board.m_nComputerPlayers)
                 board.MakeComputerMove();
             else
@@ -75,11 +43,11 @@ void HandOnTurn(CBoardCtrl& board)
             board.UpdateScores();
             board.Redraw();
             return;
-        }
-
-        if (nAdvances >= kMaxAdvances || rules.m_nEmpty == 0 || board.HasOneColourLeft()) {
+        case TurnStep::End:
             EndGame(board);
             return;
+        case TurnStep::Pass:
+            break;
         }
 
         // The passing colour shows as the one playing while its message is open.
