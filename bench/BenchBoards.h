@@ -65,9 +65,9 @@ inline void PlayToMidGame(CBoardState& board)
         const CellPos move = legal[rng() % legal.size()];
         board.ApplyMove(move.x, move.y);
         ++occupied;
-        while (CellPos* flip = board.m_flips.First()) {
-            board.m_nGrid[flip->x][flip->y] = board.m_nCurrentPlayer;
-            board.m_flips.Remove(flip);
+        while (!board.m_flips.IsEmpty()) {
+            const CellPos flip = board.m_flips.PopFront();
+            board.m_nGrid[flip.x][flip.y] = board.m_nCurrentPlayer;
         }
         NextColour(board);
     }

@@ -147,9 +147,8 @@ void BM_MoveAndHandOff(benchmark::State& state)
         board.ApplyMove(move.x, move.y);
         flips = board.m_flips.GetCount();
         while (board.m_flips.GetCount() > 1) {
-            CellPos* flip = board.m_flips.First();
-            board.m_nGrid[flip->x][flip->y] = board.m_nCurrentPlayer;
-            board.m_flips.Remove(flip);
+            const CellPos flip = board.m_flips.PopFront();
+            board.m_nGrid[flip.x][flip.y] = board.m_nCurrentPlayer;
         }
         GameTimerProc();
         const auto end = std::chrono::steady_clock::now();

@@ -35,6 +35,17 @@ public:
         }
     }
 
+    // Takes the first record out: returns a copy, deletes it and closes the gap. The list
+    // must not be empty.
+    T PopFront()
+    {
+        T* first = m_items.front();
+        m_items.erase(m_items.begin());
+        T value = *first;
+        delete first;
+        return value;
+    }
+
     void RemoveAll()
     {
         while (!m_items.empty()) {

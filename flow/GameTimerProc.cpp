@@ -76,9 +76,8 @@ void GameTimerProc()
         return;
     }
 
-    CellPos* const front = board->m_flips.First();
-    board->m_nGrid[front->x][front->y] = board->m_nCurrentPlayer;
-    board->m_flips.Remove(front);
+    const CellPos front = board->m_flips.PopFront();
+    board->m_nGrid[front.x][front.y] = board->m_nCurrentPlayer;
     if (!board->m_flips.IsEmpty()) {
         board->UpdateScores();
         board->Redraw();

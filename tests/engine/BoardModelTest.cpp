@@ -128,6 +128,20 @@ TEST(OwningList, RemoveDeletesTheItemAndClosesTheGap)
         (std::vector<int> { 1, 0, 3 }));
 }
 
+// The flip queue's way of taking its front: the record comes back as a copy, and the listed
+// one is unlisted, then deleted.
+TEST(OwningList, PopFrontTakesTheFirstRecordOut)
+{
+    std::vector<Cell> log;
+    COwningList<LoggedRecord> list;
+    for (int i = 0; i < 3; ++i)
+        list.Add(i, &log, &list);
+    const LoggedRecord first = list.PopFront();
+    EXPECT_EQ(first.id, 0);
+    EXPECT_EQ(Ids(list), (std::vector<int> { 1, 2 }));
+    EXPECT_EQ(log, (std::vector<Cell> { { 0, 2 } }));
+}
+
 // Each record is unlisted before its delete, the last one first; emptying leaves the list
 // usable, and destruction deletes in the same order.
 TEST(OwningList, RemoveAllAndDestructionDeleteLastFirst)
