@@ -1,5 +1,7 @@
 #pragma once
 
+#include "flow/FlowTexts.h"
+
 // Every text of the application shell that a player sees, in one place.
 namespace AppTexts {
 
@@ -34,13 +36,13 @@ inline constexpr const char* kComputerPlayerCounts[]
     = { "0 Players", "1 Players", "2 Players", "3 Players", "4 Players" };
 inline constexpr const char* kComputerSkills[]
     = { "Very Easy", "Easy", "Normal", "Difficult", "Very Difficult" };
-inline constexpr const char* kColourNames[] = { "White", "Black", "Red", "Green" };
+// The game flow's own colour names.
+inline constexpr const auto& kColourNames = ::kColourNames;
 // Also "1 Players": the lists are built from this one format.
 inline constexpr char kPlayersFormat[] = "%d Players";
 
-// The score lines until the board's first update, in colour order.
-inline constexpr const char* kInitialScores[]
-    = { "White: 0 / 64", "Black: 0 / 64", "Red: 0 / 64", "Green: 0 / 64" };
+// A score line until the board's first update; %s is the colour's name.
+inline constexpr char kInitialScoreFormat[] = "%s: 0 / 64";
 
 inline constexpr char kAboutCaption[] = "About Lumen Tessera";
 inline constexpr char kAboutProduct[] = "Lumen Tessera Tetrad 0.0.0.1 Beta";

@@ -140,11 +140,11 @@ void CMainDlg::CreateControls(const CDialogUnits& units)
     m_board.setFocusPolicy(Qt::TabFocus);
     Place(m_board, units.Rect(kBoardLeft, 7, 268, 246));
 
-    QLabel* scoreLabels[] = { &m_lblWhite, &m_lblBlack, &m_lblRed, &m_lblGreen };
+    const auto scoreLabels = ScoreLabels();
     for (int i = 0; i < kMaxPlayers; ++i) {
         QLabel& label = *scoreLabels[i];
         label.setObjectName(IdName(kIdScoreWhite + i));
-        label.setText(QString::fromUtf8(AppTexts::kInitialScores[i]));
+        label.setText(QString::asprintf(AppTexts::kInitialScoreFormat, AppTexts::kColourNames[i]));
         label.setAlignment(Qt::AlignLeft | Qt::AlignTop);
         // The layout's 82 units are too narrow for the lines of the 40 x 40 board (four-digit
         // counts and the marker); they may use the room up to the board.
@@ -197,9 +197,14 @@ void CMainDlg::CreateControls(const CDialogUnits& units)
     connect(&m_chkRandomFirstPlayer, &QCheckBox::clicked, this, [this] { OnRandomFirstPlayer(); });
 }
 
+std::array<QLabel*, kMaxPlayers> CMainDlg::ScoreLabels()
+{
+    return { &m_lblWhite, &m_lblBlack, &m_lblRed, &m_lblGreen };
+}
+
 void CMainDlg::OnInitDialog()
 {
-    QLabel* scoreLabels[] = { &m_lblWhite, &m_lblBlack, &m_lblRed, &m_lblGreen };
+    const auto scoreLabels = ScoreLabels();
     for (int i = 0; i < kMaxPlayers; ++i)
         m_board.m_scores[i].m_pLabel = scoreLabels[i];
 

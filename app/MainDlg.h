@@ -1,5 +1,7 @@
 #pragma once
 
+#include <array>
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
@@ -66,6 +68,8 @@ private:
     void CreateMenuBar();
     void CreateControls(const CDialogUnits& units);
     void OnInitDialog();
+    // The score labels in colour order, White first.
+    std::array<QLabel*, kMaxPlayers> ScoreLabels();
     // Puts a control at its place in the layout, given in pixels of the client area below
     // the menu bar.
     void Place(QWidget& control, const QRect& rect);

@@ -1,20 +1,15 @@
 // The settings panel of the main window: the one place where games are created.
 #include "app/AppTexts.h"
 #include "app/MainDlg.h"
+#include "engine/Grid.h"
 #include "engine/SharedRandom.h"
-
-namespace {
-
-// Board sides for the Map Size entries, in list order.
-constexpr int kBoardSizes[] = { 8, 10, 20, 40 };
-
-} // namespace
 
 void CMainDlg::OnCreateNewGame()
 {
     // The selections are read at the moment of the press; changes made since the last game
     // have waited for it.
     const int nPlayers = m_cmbPlayers.currentIndex() + 2;
+    // The Map Size entries list the board sides in order.
     const int nBoardSize = kBoardSizes[m_cmbMapSize.currentIndex()];
     const int nComputerPlayers = m_cmbComputerPlayers.currentIndex();
     int i = m_cmbFirstPlayer.currentIndex();

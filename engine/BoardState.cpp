@@ -33,18 +33,10 @@ int Sign(int v) { return (v > 0) - (v < 0); }
 
 int StartBlockOffset(int nBoardSize)
 {
-    switch (nBoardSize) {
-    case 8:
-        return 2;
-    case 10:
-        return 3;
-    case 20:
-        return 8;
-    case 40:
-        return 18;
-    default:
-        return 0;
-    }
+    for (const int side : kBoardSizes)
+        if (side == nBoardSize)
+            return (side - 4) / 2;
+    return 0;
 }
 
 void CBoardState::ClearBoard() { std::memset(m_nGrid, 0, sizeof(m_nGrid)); }

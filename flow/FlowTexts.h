@@ -8,14 +8,9 @@
 // Index colour - 1.
 constexpr const char* kColourNames[kMaxPlayers] = { "White", "Black", "Red", "Green" };
 
-// One score line: the colour's discs, then the cells of the board. Red is padded so that
-// its numbers start where the five-letter names' do.
-constexpr const char* kScoreFormats[kMaxPlayers] = {
-    "White %d / %d",
-    "Black %d / %d",
-    "Red   %d / %d",
-    "Green %d / %d",
-};
+// One score line: the colour's name, then its discs and the cells of the board. The name is
+// padded to five letters, so that Red's numbers start where the other names' do.
+constexpr const char* kScoreFormat = "%-5s %d / %d";
 // Appended, without a blank, to the line of the colour to move.
 constexpr const char* kPlayingMarker = "<Playing>";
 

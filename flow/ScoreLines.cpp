@@ -19,7 +19,7 @@ void CBoardCtrl::UpdateScores()
         QLabel* label = m_scores[i].m_pLabel;
         if (!label)
             continue;
-        QString text = QString::asprintf(kScoreFormats[i], counts[i], cells);
+        QString text = QString::asprintf(kScoreFormat, kColourNames[i], counts[i], cells);
         if (i + 1 == m_nCurrentPlayer)
             text += QLatin1String(kPlayingMarker);
         label->setText(text);

@@ -2,6 +2,8 @@
 
 #include <functional>
 
+#include "engine/GameClock.h"
+
 class QString;
 
 enum class MessageIcon { None, Exclamation };
@@ -9,12 +11,12 @@ enum class MessageIcon { None, Exclamation };
 // A parentless message box with one OK button, as the game shows passes, results and
 // failures. It blocks no other window: the game's window stays usable while it is open.
 // Unlike a nested Qt event loop around a running QTimer slot, it keeps the game clock
-// ticking while it is open: the clock registered below is called every 200 ms until the
+// ticking while it is open: the clock registered below is called every kTickMs until the
 // box closes. Returns when the box is closed.
 void ShowMessage(const QString& text, const QString& caption, MessageIcon icon = MessageIcon::None);
 
 // The game clock's period; the box's stand-in clock runs at it unless told otherwise.
-constexpr int kMessageClockMs = 200;
+constexpr int kMessageClockMs = kTickMs;
 
 // The function the open box calls every nIntervalMs; null (the default) for none. Tests of
 // the box itself pass a short interval.
