@@ -26,24 +26,12 @@
 #include "flow/BoardCtrl.h"
 #include "flow/GameTimerProc.h"
 #include "platform/MessageBox.h"
+#include "tests/support/QtSupport.h"
 
 namespace {
 
 // Far more ticks than any game needs; a game still running then has gone wrong.
 constexpr long kMaxTicks = 10'000'000;
-
-// Counts the board's paints, so that the figures show how many repaints really painted.
-class CPaintCounter : public QObject {
-public:
-    bool eventFilter(QObject*, QEvent* event) override
-    {
-        if (event->type() == QEvent::Paint)
-            ++m_nPaints;
-        return false;
-    }
-
-    long m_nPaints = 0;
-};
 
 // The board with its four score lines, as the main window holds them.
 class CGameWindow {
@@ -70,7 +58,7 @@ public:
     long Paints() const { return m_paints.m_nPaints; }
 
 private:
-    CPaintCounter m_paints;
+    PaintCounter m_paints;
     QWidget m_window;
     CBoardCtrl* m_pBoard;
 };

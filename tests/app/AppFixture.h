@@ -96,16 +96,7 @@ protected:
     // A position laid on the running game's board: `current` to move, nothing pending.
     void Lay(int nPlayers, int current, const Rows& rows)
     {
-        CBoardCtrl& board = Board();
-        board.m_nPlayers = nPlayers;
-        board.m_nBoardSize = static_cast<int>(rows.size());
-        board.ClearBoard();
-        PutRows(board.m_nGrid, rows);
-        board.m_nCurrentPlayer = current;
-        board.m_flips.RemoveAll();
-        board.m_bAwaitingClick = 1;
-        board.RebuildRules();
-        board.UpdateScores();
+        ::Lay(Board(), nPlayers, Board().m_nComputerPlayers, current, rows);
     }
     Rows Grid() { return GetRows(Board().m_nGrid, Board().m_nBoardSize); }
 

@@ -7,11 +7,7 @@
 namespace {
 
 const Rows kNoBlock = { "....", "....", "....", "...." };
-const Rows kBlocks[3] = {
-    { "....", ".WB.", ".BW.", "...." },
-    { "W.B.", "BW..", ".R.R", "...." },
-    { "WB.B", ".RGR", "WBW.", "G.GR" },
-};
+const Rows (&kBlocks)[3] = kStartBlocks;
 
 // A grid whose every cell holds 7, so that any cell the start block should leave alone but
 // writes shows up.

@@ -21,15 +21,25 @@ using EndMap = std::map<Cell, std::vector<Cell>>;
 constexpr int kCompass[8][2]
     = { { 0, -1 }, { 0, 1 }, { -1, 0 }, { 1, 0 }, { -1, -1 }, { 1, 1 }, { -1, 1 }, { 1, -1 } };
 
-// The start positions of the 8 x 8 board for two, three and four players.
-inline const Rows kStart8[3] = {
-    { "........", "........", "........", "...WB...", "...BW...", "........", "........",
-        "........" },
-    { "........", "........", "..W.B...", "..BW....", "...R.R..", "........", "........",
-        "........" },
-    { "........", "........", "..WB.B..", "...RGR..", "..WBW...", "..G.GR..", "........",
-        "........" },
+// The start blocks for two, three and four players.
+inline const Rows kStartBlocks[3] = {
+    { "....", ".WB.", ".BW.", "...." },
+    { "W.B.", "BW..", ".R.R", "...." },
+    { "WB.B", ".RGR", "WBW.", "G.GR" },
 };
+
+// A start block as the 8 x 8 board holds it, two cells in from the top and the left.
+inline Rows OnBoardOfEight(const Rows& block)
+{
+    Rows rows(8, std::string(8, '.'));
+    for (size_t y = 0; y < block.size(); ++y)
+        rows[y + 2].replace(2, block[y].size(), block[y]);
+    return rows;
+}
+
+// The start positions of the 8 x 8 board for two, three and four players.
+inline const Rows kStart8[3] = { OnBoardOfEight(kStartBlocks[0]), OnBoardOfEight(kStartBlocks[1]),
+    OnBoardOfEight(kStartBlocks[2]) };
 
 inline int CellValue(char c)
 {

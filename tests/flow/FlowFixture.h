@@ -18,45 +18,26 @@
 #include "flow/GameTimerProc.h"
 #include "platform/MessageBox.h"
 #include "tests/engine/BoardRows.h"
-
-struct Message {
-    QString text;
-    QString caption;
-    friend bool operator==(const Message&, const Message&) = default;
-};
-using Messages = std::vector<Message>;
-
-inline void PrintTo(const Message& m, std::ostream* os)
-{
-    *os << '"' << m.text.toStdString() << "\" / \"" << m.caption.toStdString() << '"';
-}
-
-inline Message Pass(const char* colour)
-{
-    return { QString(colour) + " has no choise, it will have to skip his/her turn.", "No Choise" };
-}
-inline Message Won(const char* colour)
-{
-    const QString text = QString(colour) + " has won the game";
-    return { text, text };
-}
-inline const Message kNoWinner { "More then 1 player has won.", "We have no single winner" };
+#include "tests/support/QtSupport.h"
 
 using Flips = std::vector<Cell>;
 
-// Counts the board's paint events, to tell a real repaint from none.
-class PaintCounter : public QObject {
-public:
-    int m_nPaints = 0;
-
-protected:
-    bool eventFilter(QObject*, QEvent* event) override
-    {
-        if (event->type() == QEvent::Paint)
-            ++m_nPaints;
-        return false;
-    }
-};
+// A position from text rows (top row first) on an N x N board, N the number of rows unless
+// given, with `current` to move and nothing pending, as a new game leaves it.
+inline void Lay(
+    CBoardCtrl& board, int nPlayers, int nComputers, int current, const Rows& rows, int n = 0)
+{
+    board.m_nPlayers = nPlayers;
+    board.m_nBoardSize = n ? n : static_cast<int>(rows.size());
+    board.ClearBoard();
+    PutRows(board.m_nGrid, rows);
+    board.m_nComputerPlayers = nComputers;
+    board.m_nCurrentPlayer = current;
+    board.m_flips.RemoveAll();
+    board.m_bAwaitingClick = 1;
+    board.RebuildRules();
+    board.UpdateScores();
+}
 
 // A board with its four score labels in a window that is only shown when a test counts
 // repaints (a hidden widget does not paint), and every message box answered by a hook
@@ -76,20 +57,9 @@ protected:
     }
     ~FlowTest() override { SetMessageHook(nullptr); }
 
-    // A position from text rows (top row first) on an N x N board, N the number of rows
-    // unless given, with `current` to move and nothing pending, as a new game leaves it.
     void Lay(int nPlayers, int nComputers, int current, const Rows& rows, int n = 0)
     {
-        m_board.m_nPlayers = nPlayers;
-        m_board.m_nBoardSize = n ? n : static_cast<int>(rows.size());
-        m_board.ClearBoard();
-        PutRows(m_board.m_nGrid, rows);
-        m_board.m_nComputerPlayers = nComputers;
-        m_board.m_nCurrentPlayer = current;
-        m_board.m_flips.RemoveAll();
-        m_board.m_bAwaitingClick = 1;
-        m_board.RebuildRules();
-        m_board.UpdateScores();
+        ::Lay(m_board, nPlayers, nComputers, current, rows, n);
     }
 
     // A click in the middle of a cell.

@@ -62,8 +62,7 @@ int SplitBlocks(const QImage& image, int k, QRgb colour)
 
 // Four players with White to move and the pointer on (4, 2), whose move captures three
 // lines over the discs.
-const Rows kMidGame = { "........", "........", "..WB.B..", "...RGR..", "..WBW...", "..G.GR..",
-    "........", "........" };
+const Rows& kMidGame = kStart8[2];
 const Rows kCrowded = { "WBRGWBRGWB", "B.......RG", "R..WBW...B", "G..BRG..RW", "W..RGW...B",
     "B.........", "RGWBRGWBRG", "..........", "WWWW..BBBB", "RRRR..GGGG" };
 

@@ -29,6 +29,7 @@
 #include "flow/GameTimerProc.h"
 #include "platform/MessageBox.h"
 #include "tests/engine/BoardRows.h"
+#include "tests/support/QtSupport.h"
 
 namespace {
 
@@ -65,25 +66,6 @@ struct Totals {
     long long paints = 0;
 };
 
-// Counts the board's repaints: a hidden board skips them.
-class CPaintCounter : public QObject {
-public:
-    explicit CPaintCounter(long long& count)
-        : m_count(count)
-    {
-    }
-
-protected:
-    bool eventFilter(QObject*, QEvent* event) override
-    {
-        m_count += event->type() == QEvent::Paint;
-        return false;
-    }
-
-private:
-    long long& m_count;
-};
-
 class CStressRun {
 public:
     explicit CStressRun(std::uint32_t seed)
@@ -102,7 +84,7 @@ public:
         m_pDlg = std::make_unique<CMainDlg>();
         // Ticks come from this test alone, never from the real clock.
         m_pDlg->m_gameClock.stop();
-        CPaintCounter paints(totals.paints);
+        PaintCounter paints;
         m_pDlg->m_board.installEventFilter(&paints);
         if (Draw(kShownOneIn) == 0)
             m_pDlg->show();
@@ -121,6 +103,7 @@ public:
         }
         m_pDlg.reset();
         SetMessageHook(nullptr);
+        totals.paints += paints.m_nPaints;
         return m_failure.empty();
     }
 
@@ -454,10 +437,8 @@ private:
     {
         CBoardCtrl& board = Board();
         const int current = board.m_nCurrentPlayer;
-        if (caption == QLatin1String("No Choise")) {
-            if (text
-                != QString(kColours[current - 1])
-                    + " has no choise, it will have to skip his/her turn.")
+        if (caption == kPassCaption) {
+            if (text != Pass(kColours[current - 1]).text)
                 Fail("a pass message for a colour not to move");
             if (board.m_pRules->m_nLines != 0)
                 Fail("a pass message for a colour that can move");
@@ -478,10 +459,7 @@ private:
             if (bAhead)
                 winner = c + 1;
         }
-        const QString expected = winner ? QString(kColours[winner - 1]) + " has won the game"
-                                        : QString("More then 1 player has won.");
-        const QString expectedCaption = winner ? expected : QString("We have no single winner");
-        if (text != expected || caption != expectedCaption)
+        if (Message { text, caption } != (winner ? Won(kColours[winner - 1]) : kNoWinner))
             Fail("a result message that the counts do not give, or an unknown message");
         m_resultShown = true;
         ++m_pTotals->results;

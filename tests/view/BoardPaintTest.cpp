@@ -120,8 +120,7 @@ TEST_F(BoardPaint, PictureTiledUnscaledWhereNothingIsDrawn)
 
 TEST_F(BoardPaint, MarkersOnlyWhileAClickIsAwaited)
 {
-    const Rows noMarkers = { "........", "........", "..WB.B..", "...RGR..", "..WBW...", "..G.GR..",
-        "........", "........" };
+    const Rows& noMarkers = Start4();
     const struct {
         int bAwaitingClick;
         const Rows& expected;

@@ -1,22 +1,8 @@
 #include <QApplication>
 #include <QMouseEvent>
 
+#include "tests/support/QtSupport.h"
 #include "tests/view/ViewFixture.h"
-
-namespace {
-
-// Counts the paints that reach the widget.
-class PaintCounter : public QObject {
-public:
-    bool eventFilter(QObject*, QEvent* event) override
-    {
-        m_nPaints += event->type() == QEvent::Paint;
-        return false;
-    }
-    int m_nPaints = 0;
-};
-
-} // namespace
 
 class PointerTracking : public ViewFixture {
 protected:
