@@ -44,8 +44,6 @@ void CMoveRules::ScanCell(int x, int y)
     // is legal.
     MoveInfo* record = AddMoveInfo();
     const int n = m_nSize;
-    if (x < 0 || x >= n || y < 0 || y >= n)
-        throw std::out_of_range("CMoveRules::ScanCell: cell off the board");
     if (m_nGrid[x][y] > kEmpty)
         return;
     ++m_nEmpty;

@@ -21,8 +21,6 @@ public:
     // ratio of k (a whole number) gets k x k pixels for every board pixel.
     void Paint(const CBoardState& board, QImage& surface);
 
-    // Null when the picture could not be decoded; the board is then drawn on the fill.
-    const QImage& Background() const { return m_background; }
     // Whether Paint sets every pixel itself, so that the buffer needs no initial fill.
     bool CoversBoard() const { return !m_background.isNull(); }
 

@@ -34,10 +34,9 @@ public:
     // False when the buffer could not be made (no active target, no memory): then the
     // caller draws nothing and nothing reaches the target; the next paint tries afresh.
     bool IsValid() const { return m_bValid; }
-    // Rect()'s size times the target's device pixel ratio (rounded up to a whole number),
+    // The rectangle's size times the target's device pixel ratio (rounded up to a whole number),
     // with that ratio set, so that it is drawn at the target's own resolution.
     QImage& Image() { return m_bitmap; }
-    const QRect& Rect() const { return m_rect; }
 
 private:
     qreal TargetRatio() const;
