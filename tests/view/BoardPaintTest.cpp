@@ -148,6 +148,20 @@ TEST_F(BoardPaint, PointerCellWithoutAMoveShowsNoHighlight)
     }
 }
 
+// The snapshot still calls the clicked cell legal while its discs turn and after the result,
+// but the lines belong to a move still to be made.
+TEST_F(BoardPaint, CaptureLinesOnlyWhileAClickIsAwaited)
+{
+    SetPosition(8, Start4(), kWhite);
+    m_board.OnLButtonDown(0, QPoint(225, 125));
+    ASSERT_FALSE(m_board.m_flips.IsEmpty());
+    EXPECT_EQ(CountPixels(Shot(), kPurple), 0) << "discs turning";
+    SetPosition(8, Start4(), kWhite, 0);
+    m_board.m_nCellX = 4;
+    m_board.m_nCellY = 2;
+    EXPECT_EQ(CountPixels(Shot(), kPurple), 0) << "game over";
+}
+
 TEST_F(BoardPaint, CaptureLinesFromThePointerCellOverTheDiscs)
 {
     // (4, 2) takes to the left, downwards and down to the left.

@@ -43,3 +43,22 @@ TEST(XTMemDC, WithoutASurfaceNothingReachesTheTarget)
     }
     EXPECT_EQ(target, Target());
 }
+
+// Whole buffer pixels per target pixel, rounded up: at 150 % a truncated ratio would compose
+// the board at 100 % and blur it on the way out.
+TEST(XTMemDC, BufferHasTheTargetsResolutionRoundedUp)
+{
+    const struct {
+        qreal target;
+        int buffer;
+    } cases[] = { { 1, 1 }, { 1.25, 2 }, { 1.5, 2 }, { 2, 2 }, { 2.5, 3 } };
+    for (const auto& c : cases) {
+        QImage target(80, 60, QImage::Format_RGB32);
+        target.setDevicePixelRatio(c.target);
+        QPainter dc(&target);
+        CXTMemDC memDC(&dc, QRect(0, 0, 20, 10), Rgb(0, 0, 0));
+        ASSERT_TRUE(memDC.IsValid());
+        EXPECT_EQ(memDC.Image().size(), QSize(20, 10) * c.buffer) << c.target;
+        EXPECT_EQ(memDC.Image().devicePixelRatio(), c.buffer) << c.target;
+    }
+}
