@@ -37,7 +37,7 @@ inline constexpr const char* kComputerPlayerCounts[]
 inline constexpr const char* kComputerSkills[]
     = { "Very Easy", "Easy", "Normal", "Difficult", "Very Difficult" };
 // The game flow's own colour names.
-inline constexpr const auto& kColourNames = ::kColourNames;
+using ::kColourNames;
 // Also "1 Players": the lists are built from this one format.
 inline constexpr char kPlayersFormat[] = "%d Players";
 
