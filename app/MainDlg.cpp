@@ -183,6 +183,25 @@ void CMainDlg::CreateControls(const CDialogUnits& units)
     pCreate->setDefault(false);
     Place(*pCreate, units.Rect(13, 220, 70, 20));
 
+    // A screen reader names each list after the label that stands above or beside it. Qt
+    // reads the name on some platforms; on Linux it gives the current entry as the list's
+    // name and the label through the label's buddy, so both are set.
+    const std::pair<QComboBox*, const char*> listNames[] = {
+        { &m_cmbPlayers, AppTexts::kPlayersLabel },
+        { &m_cmbMapSize, AppTexts::kMapSizeLabel },
+        { &m_cmbComputerPlayers, AppTexts::kComputerPlayersLabel },
+        { &m_cmbComputerSkill, AppTexts::kComputerSkillLabel },
+        { &m_cmbFirstPlayer, AppTexts::kFirstPlayerLabel },
+    };
+    const QList<QLabel*> labels = findChildren<QLabel*>(Qt::FindDirectChildrenOnly);
+    for (const auto& [pList, pName] : listNames) {
+        const QString name = QString::fromUtf8(pName);
+        pList->setAccessibleName(name);
+        for (QLabel* pLabel : labels)
+            if (pLabel->text() == name)
+                pLabel->setBuddy(pList);
+    }
+
     QWidget* tabOrder[] = { &m_board, &m_cmbPlayers, &m_cmbMapSize, &m_cmbComputerPlayers,
         &m_cmbComputerSkill, &m_chkRandomFirstPlayer, &m_cmbFirstPlayer, pCreate };
     for (std::size_t i = 1; i < std::size(tabOrder); ++i)

@@ -180,6 +180,7 @@ TEST_F(MainDlgTest, KeysAndExitEndTheWindowOrPressTheFocusedButton)
     };
     const Case cases[] = {
         { Way::Key, "1008", Qt::Key_Return, {}, QDialog::Accepted },
+        { Way::Key, "1008", Qt::Key_Escape, {}, QDialog::Rejected },
         { Way::Key, "1001", Qt::Key_Return, {}, QDialog::Accepted },
         { Way::Key, "1005", Qt::Key_Enter, Qt::KeypadModifier, QDialog::Accepted },
         { Way::Key, "1002", Qt::Key_Escape, {}, QDialog::Rejected },
@@ -267,6 +268,23 @@ TEST_F(MainDlgTest, AboutBoxOpensOverTheWindowAndCloses)
         EXPECT_TRUE(bSeen);
         EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
         EXPECT_TRUE(dlg.isVisible());
+    }
+}
+
+// On Linux a list's accessible name is its entry and its label comes as a relation: both
+// are set, from the label's own text.
+TEST_F(MainDlgTest, ListsCarryTheirLabelsForScreenReaders)
+{
+    const std::pair<const char*, const char*> lists[]
+        = { { "1001", "Players:" }, { "1002", "Map Size:" }, { "1003", "Computer Players:" },
+              { "1004", "Computer Player Inteligence:" }, { "1006", "First Player:" } };
+    for (const auto& [id, label] : lists) {
+        QWidget& list = Control(Dlg(), id);
+        EXPECT_EQ(list.accessibleName(), label);
+        int buddies = 0;
+        for (QLabel* pLabel : Dlg().findChildren<QLabel*>())
+            buddies += pLabel->buddy() == &list && pLabel->text() == label;
+        EXPECT_EQ(buddies, 1) << label;
     }
 }
 
