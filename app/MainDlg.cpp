@@ -10,6 +10,7 @@
 
 #include "app/AboutDlg.h"
 #include "app/AppTexts.h"
+#include "app/HelpWnd.h"
 #include "flow/GameTimerProc.h"
 #include "platform/DialogUnits.h"
 #include "platform/MessageBox.h"
@@ -247,6 +248,15 @@ void CMainDlg::OnAbout()
     dlg.exec();
 }
 
+void CMainDlg::OnHelp()
+{
+    if (!m_pHelp)
+        m_pHelp = new CHelpWnd(this);
+    m_pHelp->show();
+    m_pHelp->raise();
+    m_pHelp->activateWindow();
+}
+
 void CMainDlg::done(int nResult)
 {
     // The game goes with the window: no tick may reach it any more, a pass or result message
@@ -261,6 +271,10 @@ void CMainDlg::done(int nResult)
 
 void CMainDlg::keyPressEvent(QKeyEvent* pEvent)
 {
+    if (pEvent->key() == Qt::Key_F1 && pEvent->modifiers() == Qt::NoModifier) {
+        OnHelp();
+        return;
+    }
     const bool bEnter = (pEvent->key() == Qt::Key_Return || pEvent->key() == Qt::Key_Enter)
         && (pEvent->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
     if (bEnter) {

@@ -10,6 +10,7 @@
 #include "flow/BoardCtrl.h"
 
 class CDialogUnits;
+class CHelpWnd;
 class QKeyEvent;
 class QMenuBar;
 class QRect;
@@ -39,6 +40,8 @@ public:
     void OnCancel() { reject(); }
     void OnExit() { OnOK(); }
     void OnAbout();
+    // F1: shows the "How to play" window, made at the first call, beside the game.
+    void OnHelp();
 
     // Every way out of the window ends here.
     void done(int nResult) override;
@@ -71,4 +74,5 @@ private:
     void Place(QWidget& control, const QRect& rect);
 
     QMenuBar* m_pMenuBar = nullptr;
+    CHelpWnd* m_pHelp = nullptr;
 };

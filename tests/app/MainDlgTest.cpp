@@ -10,6 +10,7 @@
 #include <QWindow>
 
 #include "app/AboutDlg.h"
+#include "app/HelpWnd.h"
 
 namespace {
 
@@ -269,6 +270,38 @@ TEST_F(MainDlgTest, AboutBoxOpensOverTheWindowAndCloses)
         EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
         EXPECT_TRUE(dlg.isVisible());
     }
+}
+
+// F1 from any control shows the one "How to play" window beside the game, which takes input
+// meanwhile; Escape and "&Close" close the window, never the game.
+TEST_F(MainDlgTest, F1ShowsHowToPlayBesideTheGame)
+{
+    CMainDlg& dlg = Dlg();
+    dlg.show();
+    const auto help = [] {
+        for (QWidget* pWindow : QApplication::topLevelWidgets())
+            if (auto* pHelp = dynamic_cast<CHelpWnd*>(pWindow))
+                return pHelp;
+        return static_cast<CHelpWnd*>(nullptr);
+    };
+    for (const char* focus : { "1008", "1001", "1005", "1007" }) {
+        SCOPED_TRACE(focus);
+        Control(dlg, focus).setFocus();
+        QTest::keyClick(&Control(dlg, focus), Qt::Key_F1);
+        CHelpWnd* pHelp = help();
+        ASSERT_TRUE(pHelp);
+        EXPECT_TRUE(pHelp->isVisible());
+        EXPECT_EQ(pHelp->windowTitle(), "How to play");
+        EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+        if (focus[3] == '5')
+            QTest::mouseClick(pHelp->findChild<QPushButton*>(), Qt::LeftButton);
+        else
+            QTest::keyClick(pHelp, Qt::Key_Escape);
+        EXPECT_FALSE(pHelp->isVisible());
+        EXPECT_TRUE(dlg.isVisible());
+    }
+    ClickCell(4, 2);
+    EXPECT_EQ(Grid()[2], "....W...");
 }
 
 // On Linux a list's accessible name is its entry and its label comes as a relation: both
