@@ -52,4 +52,27 @@ inline constexpr char kAboutLongNotice[]
       "and comes with no warranty of any kind.";
 inline constexpr char kAboutClose[] = "&Close";
 
+// The window F1 opens.
+inline constexpr char kHelpCaption[] = "How to play";
+inline constexpr char kHelpClose[] = "&Close";
+inline constexpr char kHelpText[]
+    = "<p>Players take turns placing a disc of their colour on an empty cell. A disc may only "
+      "go where it closes, in at least one of the eight straight directions, a line of other "
+      "colours' discs against a disc of the mover's own; every disc so enclosed turns to the "
+      "mover's colour, one after another. A player who cannot place a disc passes. The game "
+      "ends when the board is full, when only one colour is left or when nobody can move; the "
+      "colour with the most discs wins.</p>"
+      "<p>The Settings panel chooses the number of players, the board's size, how many of the "
+      "players (counted from White) the computer plays, and who begins; "
+      "\"Create New Game\" starts a game with them. Below it, a score line for each colour "
+      "counts its discs and marks the colour to move.</p>"
+      "<p>With the mouse: the marked cells are the legal moves, the lines from the cell under "
+      "the pointer show which discs it would capture, and a click plays the cell.</p>"
+      "<p>With the keys, while the board has the focus (it is the first stop of Tab):</p>"
+      "<ul><li>arrow keys: move the pointer cell;</li>"
+      "<li>Page Down / Page Up: go to the next / previous legal cell;</li>"
+      "<li>Space: play the pointer cell;</li>"
+      "<li>Tab: go to the next control; Enter or Escape: end the program;</li>"
+      "<li>F1: open this window.</li></ul>";
+
 } // namespace AppTexts

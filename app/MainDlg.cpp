@@ -10,6 +10,7 @@
 
 #include "app/AboutDlg.h"
 #include "app/AppTexts.h"
+#include "app/HelpWnd.h"
 #include "flow/GameTimerProc.h"
 #include "platform/DialogUnits.h"
 #include "platform/MessageBox.h"
@@ -183,6 +184,25 @@ void CMainDlg::CreateControls(const CDialogUnits& units)
     pCreate->setDefault(false);
     Place(*pCreate, units.Rect(13, 220, 70, 20));
 
+    // A screen reader names each list after the label that stands above or beside it. Qt
+    // reads the name on some platforms; on Linux it gives the current entry as the list's
+    // name and the label through the label's buddy, so both are set.
+    const std::pair<QComboBox*, const char*> listNames[] = {
+        { &m_cmbPlayers, AppTexts::kPlayersLabel },
+        { &m_cmbMapSize, AppTexts::kMapSizeLabel },
+        { &m_cmbComputerPlayers, AppTexts::kComputerPlayersLabel },
+        { &m_cmbComputerSkill, AppTexts::kComputerSkillLabel },
+        { &m_cmbFirstPlayer, AppTexts::kFirstPlayerLabel },
+    };
+    const QList<QLabel*> labels = findChildren<QLabel*>(Qt::FindDirectChildrenOnly);
+    for (const auto& [pList, pName] : listNames) {
+        const QString name = QString::fromUtf8(pName);
+        pList->setAccessibleName(name);
+        for (QLabel* pLabel : labels)
+            if (pLabel->text() == name)
+                pLabel->setBuddy(pList);
+    }
+
     QWidget* tabOrder[] = { &m_board, &m_cmbPlayers, &m_cmbMapSize, &m_cmbComputerPlayers,
         &m_cmbComputerSkill, &m_chkRandomFirstPlayer, &m_cmbFirstPlayer, pCreate };
     for (std::size_t i = 1; i < std::size(tabOrder); ++i)
@@ -233,6 +253,15 @@ void CMainDlg::OnAbout()
     dlg.exec();
 }
 
+void CMainDlg::OnHelp()
+{
+    if (!m_pHelp)
+        m_pHelp = new CHelpWnd(this);
+    m_pHelp->show();
+    m_pHelp->raise();
+    m_pHelp->activateWindow();
+}
+
 void CMainDlg::done(int nResult)
 {
     // The game goes with the window: no tick may reach it any more, a pass or result message
@@ -247,6 +276,10 @@ void CMainDlg::done(int nResult)
 
 void CMainDlg::keyPressEvent(QKeyEvent* pEvent)
 {
+    if (pEvent->key() == Qt::Key_F1 && pEvent->modifiers() == Qt::NoModifier) {
+        OnHelp();
+        return;
+    }
     const bool bEnter = (pEvent->key() == Qt::Key_Return || pEvent->key() == Qt::Key_Enter)
         && (pEvent->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
     if (bEnter) {

@@ -12,6 +12,7 @@
 #include "flow/BoardCtrl.h"
 
 class CDialogUnits;
+class CHelpWnd;
 class QKeyEvent;
 class QMenuBar;
 class QRect;
@@ -41,6 +42,8 @@ public:
     void OnCancel() { reject(); }
     void OnExit() { OnOK(); }
     void OnAbout();
+    // F1: shows the "How to play" window, made at the first call, beside the game.
+    void OnHelp();
 
     // Every way out of the window ends here.
     void done(int nResult) override;
@@ -75,4 +78,5 @@ private:
     void Place(QWidget& control, const QRect& rect);
 
     QMenuBar* m_pMenuBar = nullptr;
+    CHelpWnd* m_pHelp = nullptr;
 };

@@ -13,3 +13,11 @@ int PixelToCell(int pixel, int extent, int nCells)
         return -1;
     return static_cast<int>(cell);
 }
+
+int CellToPixel(int cell, int extent, int nCells)
+{
+    int pixel = (cell * extent + nCells - 1) / nCells;
+    while (pixel < extent && PixelToCell(pixel, extent, nCells) < cell)
+        ++pixel;
+    return pixel;
+}

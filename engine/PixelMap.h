@@ -6,3 +6,8 @@
 // give cells off the board, which every caller tests. An extent of 0 or less, or a result
 // beyond int, gives -1.
 int PixelToCell(int pixel, int extent, int nCells);
+
+// The first pixel of a cell along one axis, which PixelToCell maps back to that cell. It is
+// cell * extent / nCells when that divides evenly, as on the 400-pixel board; for any other
+// extent the quotient is rounded up, since rounding down would land in the cell before.
+int CellToPixel(int cell, int extent, int nCells);

@@ -3,6 +3,7 @@
 #include <QMouseEvent>
 
 #include "engine/PixelMap.h"
+#include "view/BoardAccessible.h"
 #include "view/BoardPainter.h"
 
 CBoardCtrl* g_pBoard = nullptr;
@@ -12,6 +13,7 @@ CBoardCtrl::CBoardCtrl(QWidget* parent)
 {
     setFixedSize(kBoardPixels, kBoardPixels);
     g_pBoard = this;
+    InstallBoardAccessible();
 }
 
 CBoardCtrl::~CBoardCtrl()
@@ -24,6 +26,7 @@ void CBoardCtrl::Redraw() { repaint(); }
 
 void CBoardCtrl::mousePressEvent(QMouseEvent* event)
 {
+    m_bKeyboardPointer = false;
     if (event->button() == Qt::LeftButton)
         OnLButtonDown(0, event->position().toPoint());
     QWidget::mousePressEvent(event);

@@ -39,12 +39,23 @@ public:
     // view/: follows the pointer cell.
     void OnMouseMove(unsigned nFlags, const QPoint& point);
 
+    // view/, keyboard play: the arrow keys move the pointer cell, Page Down / Page Up step to
+    // the next / previous marked legal cell, Space plays the pointer cell through
+    // OnLButtonDown. Returns false for any other key, which the widget passes on.
+    bool OnKeyDown(int nKey);
+    // view/: whether the painter frames the pointer cell: only while the board has the
+    // keyboard focus and the last pointer input came from the keyboard.
+    bool ShowsKeyboardFrame() const;
+    // Set by keyboard play, cleared by the mouse.
+    bool m_bKeyboardPointer = false;
+
     ScoreEntry m_scores[kMaxPlayers];
 
 protected:
     void paintEvent(QPaintEvent* event) override; // view/
     void mouseMoveEvent(QMouseEvent* event) override; // view/
     void mousePressEvent(QMouseEvent* event) override; // flow/
+    void keyPressEvent(QKeyEvent* event) override; // view/
 
 private:
     // Whatever painting keeps between paints (decoded picture, pre-drawn discs); owned by

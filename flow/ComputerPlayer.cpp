@@ -7,22 +7,6 @@
 #include "flow/FlowTexts.h"
 #include "platform/MessageBox.h"
 
-namespace {
-
-// The first pixel of a cell along one axis, which the click path maps back to that cell.
-// It is cell * extent / nCells when that divides evenly, as on the 400-pixel board; for
-// any other extent the quotient is rounded up, since rounding down would land in the
-// cell before.
-int CellToPixel(int cell, int extent, int nCells)
-{
-    int pixel = (cell * extent + nCells - 1) / nCells;
-    while (pixel < extent && PixelToCell(pixel, extent, nCells) < cell)
-        ++pixel;
-    return pixel;
-}
-
-} // namespace
-
 void CBoardCtrl::MakeComputerMove()
 {
     // Column by column from the left, each column from the top: the order decides which

@@ -3,6 +3,7 @@
 #include <QPainter>
 
 #include "view/BoardPainter.h"
+#include "view/KeyboardPlay.h"
 #include "view/XTMemDC.h"
 
 void CBoardCtrl::paintEvent(QPaintEvent*) { OnPaint(); }
@@ -23,6 +24,9 @@ void CBoardCtrl::OnPaint()
     // shows only where no picture covers it; with the picture it would be overwritten at
     // once, and it costs a tenth of a paint.
     CXTMemDC memDC(&dc, rect(), m_pPainter->CoversBoard() ? kNoFill : Rgb(0, 0, 0));
-    if (memDC.IsValid())
+    if (memDC.IsValid()) {
         m_pPainter->Paint(*this, memDC.Image());
+        if (ShowsKeyboardFrame())
+            DrawKeyboardFrame(*this, memDC.Image());
+    }
 }

@@ -16,6 +16,7 @@ void CBoardCtrl::OnMouseMove(unsigned, const QPoint& point)
 {
     m_nCellX = PixelToCell(point.x(), width(), m_nBoardSize);
     m_nCellY = PixelToCell(point.y(), height(), m_nBoardSize);
+    m_bKeyboardPointer = false;
     // Also within one cell: the board is repainted at every move.
     Redraw();
 }

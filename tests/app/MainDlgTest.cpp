@@ -10,6 +10,7 @@
 #include <QWindow>
 
 #include "app/AboutDlg.h"
+#include "app/HelpWnd.h"
 
 namespace {
 
@@ -180,6 +181,7 @@ TEST_F(MainDlgTest, KeysAndExitEndTheWindowOrPressTheFocusedButton)
     };
     const Case cases[] = {
         { Way::Key, "1008", Qt::Key_Return, {}, QDialog::Accepted },
+        { Way::Key, "1008", Qt::Key_Escape, {}, QDialog::Rejected },
         { Way::Key, "1001", Qt::Key_Return, {}, QDialog::Accepted },
         { Way::Key, "1005", Qt::Key_Enter, Qt::KeypadModifier, QDialog::Accepted },
         { Way::Key, "1002", Qt::Key_Escape, {}, QDialog::Rejected },
@@ -267,6 +269,55 @@ TEST_F(MainDlgTest, AboutBoxOpensOverTheWindowAndCloses)
         EXPECT_TRUE(bSeen);
         EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
         EXPECT_TRUE(dlg.isVisible());
+    }
+}
+
+// F1 from any control shows the one "How to play" window beside the game, which takes input
+// meanwhile; Escape and "&Close" close the window, never the game.
+TEST_F(MainDlgTest, F1ShowsHowToPlayBesideTheGame)
+{
+    CMainDlg& dlg = Dlg();
+    dlg.show();
+    const auto help = [] {
+        for (QWidget* pWindow : QApplication::topLevelWidgets())
+            if (auto* pHelp = dynamic_cast<CHelpWnd*>(pWindow))
+                return pHelp;
+        return static_cast<CHelpWnd*>(nullptr);
+    };
+    for (const char* focus : { "1008", "1001", "1005", "1007" }) {
+        SCOPED_TRACE(focus);
+        Control(dlg, focus).setFocus();
+        QTest::keyClick(&Control(dlg, focus), Qt::Key_F1);
+        CHelpWnd* pHelp = help();
+        ASSERT_TRUE(pHelp);
+        EXPECT_TRUE(pHelp->isVisible());
+        EXPECT_EQ(pHelp->windowTitle(), "How to play");
+        EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+        if (focus[3] == '5')
+            QTest::mouseClick(pHelp->findChild<QPushButton*>(), Qt::LeftButton);
+        else
+            QTest::keyClick(pHelp, Qt::Key_Escape);
+        EXPECT_FALSE(pHelp->isVisible());
+        EXPECT_TRUE(dlg.isVisible());
+    }
+    ClickCell(4, 2);
+    EXPECT_EQ(Grid()[2], "....W...");
+}
+
+// On Linux a list's accessible name is its entry and its label comes as a relation: both
+// are set, from the label's own text.
+TEST_F(MainDlgTest, ListsCarryTheirLabelsForScreenReaders)
+{
+    const std::pair<const char*, const char*> lists[]
+        = { { "1001", "Players:" }, { "1002", "Map Size:" }, { "1003", "Computer Players:" },
+              { "1004", "Computer Player Inteligence:" }, { "1006", "First Player:" } };
+    for (const auto& [id, label] : lists) {
+        QWidget& list = Control(Dlg(), id);
+        EXPECT_EQ(list.accessibleName(), label);
+        int buddies = 0;
+        for (QLabel* pLabel : Dlg().findChildren<QLabel*>())
+            buddies += pLabel->buddy() == &list && pLabel->text() == label;
+        EXPECT_EQ(buddies, 1) << label;
     }
 }
 

@@ -1,3 +1,5 @@
+#include <QKeyEvent>
+
 #include "tests/flow/FlowFixture.h"
 
 namespace {
@@ -70,6 +72,62 @@ TEST_F(ClickPathTest, ClickWhileDiscsAreTurningChangesOnlyThePointerCell)
         };
         EXPECT_EQ(GetRows(m_board.m_nGrid, 8), afterMove);
         EXPECT_EQ(m_board.m_nCurrentPlayer, kBlack);
+    }
+}
+
+// Keys on the board, one letter each: arrows L R U D, n Page Down, p Page Up, ' ' Space.
+// From a new game: where the pointer cell ends and what was queued.
+TEST_F(ClickPathTest, KeysMoveThePointerCellAndSpacePlaysItThroughTheClickPath)
+{
+    struct Case {
+        int players, n;
+        std::string keys;
+        Cell cell;
+        Flips flips; // empty: nothing placed
+        Cell played = { -1, -1 }; // where White was placed, if not on the pointer cell
+    };
+    // White's legal cells, in the computer player's order: (2, 4), (3, 5), (4, 2), (5, 3) on
+    // the two-player 8 x 8; (18, 22), (20, 18), (20, 22), (22, 18), (22, 22) on the
+    // four-player 40 x 40.
+    const Case cases[] = {
+        { 2, 8, "D", { 2, 4 }, {} }, // the first arrow goes to the first legal cell
+        { 2, 8, "DLLLUUUUU", { 0, 0 }, {} },
+        { 2, 8, "DRRRRRRRRDDDD", { 7, 7 }, {} },
+        { 2, 8, "nn", { 3, 5 }, {} },
+        { 2, 8, "p", { 5, 3 }, {} },
+        { 2, 8, "nnnnn", { 2, 4 }, {} }, // past the last legal cell to the first
+        { 2, 8, "np", { 5, 3 }, {} },
+        { 2, 8, " ", { -1, -1 }, {} }, // no pointer cell yet
+        { 2, 8, "DR ", { 3, 4 }, {} }, // occupied
+        { 2, 8, "n ", { 2, 4 }, { { 3, 4 }, { 4, 4 } } },
+        // (3, 5) is legal in the turn's snapshot, but the turn's disc is still turning.
+        { 2, 8, "n DR ", { 3, 5 }, { { 3, 4 }, { 4, 4 } }, { 2, 4 } },
+        { 2, 8, "n n", { 2, 4 }, { { 3, 4 }, { 4, 4 } } }, // nothing marked while turning
+        { 4, 40, "n ", { 18, 22 }, { { 18, 21 }, { 18, 20 } } },
+        { 4, 40, "p ", { 22, 22 }, { { 21, 21 }, { 20, 20 } } },
+        { 4, 40, "p" + std::string(20, 'R') + std::string(20, 'D'), { 39, 39 }, {} },
+    };
+    const std::map<char, Qt::Key> keys = { { 'L', Qt::Key_Left }, { 'R', Qt::Key_Right },
+        { 'U', Qt::Key_Up }, { 'D', Qt::Key_Down }, { 'n', Qt::Key_PageDown },
+        { 'p', Qt::Key_PageUp }, { ' ', Qt::Key_Space } };
+    ShowBoard();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.n << " \"" << c.keys << '"');
+        m_board.StartGame(c.players, c.n, 0, kWhite);
+        m_board.m_nCellX = m_board.m_nCellY = -1;
+        Rows expected = GetRows(m_board.m_nGrid, c.n);
+        const Cell played = c.played.first >= 0 ? c.played : c.cell;
+        if (!c.flips.empty())
+            expected[played.second][played.first] = 'W';
+
+        for (char key : c.keys) {
+            QKeyEvent press(QEvent::KeyPress, keys.at(key), Qt::NoModifier);
+            QCoreApplication::sendEvent(&m_board, &press);
+        }
+
+        EXPECT_EQ(Cell(m_board.m_nCellX, m_board.m_nCellY), c.cell);
+        EXPECT_EQ(PendingFlips(), c.flips);
+        EXPECT_EQ(GetRows(m_board.m_nGrid, c.n), expected);
     }
 }
 

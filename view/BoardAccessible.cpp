@@ -1,0 +1,247 @@
+#include "view/BoardAccessible.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <unordered_map>
+
+#include <QAccessibleWidget>
+
+#include "engine/PixelMap.h"
+#include "flow/BoardCtrl.h"
+#include "flow/FlowTexts.h"
+#include "view/KeyboardPlay.h"
+
+namespace {
+
+bool IsCell(const CBoardCtrl& board, int x, int y)
+{
+    const int n = board.m_nBoardSize;
+    return n >= 1 && n <= kMaxBoardSize && x >= 0 && x < n && y >= 0 && y < n;
+}
+
+int Side(const CBoardCtrl& board)
+{
+    const int n = board.m_nBoardSize;
+    return n >= 1 && n <= kMaxBoardSize ? n : 0;
+}
+
+QString ColourName(int nColour)
+{
+    return nColour >= 1 && nColour <= kMaxPlayers ? QString::fromUtf8(kColourNames[nColour - 1])
+                                                  : QString();
+}
+
+// Discs a marked move would turn: the cells between it and each line's closing disc.
+int DiscsTurned(const CBoardCtrl& board, int x, int y)
+{
+    int discs = 0;
+    for (const CellPos& end : board.m_pRules->GetMoveInfo(x, y)->m_ends)
+        discs += std::max(std::abs(end.x - x), std::abs(end.y - y)) - 1;
+    return discs;
+}
+
+QString CellName(const CBoardCtrl& board, int x, int y)
+{
+    const int value = board.m_nGrid[x][y];
+    QString content;
+    if (value > kEmpty)
+        content = ColourName(value);
+    else if (!IsMarkedLegal(board, x, y))
+        content = QString::fromUtf8(kEmptyCell);
+    else if (const int discs = DiscsTurned(board, x, y); discs == 1)
+        content = QString::fromUtf8(kLegalCellOneDisc);
+    else
+        content = QString::fromUtf8(kLegalCellFormat).arg(discs);
+    return QString::fromUtf8(kCellNameFormat).arg(x + 1).arg(y + 1).arg(content);
+}
+
+class CBoardAccessible;
+
+// One cell of the board. It names a fixed (x, y); while the board is smaller than that, the
+// cell is not valid.
+class CCellAccessible : public QAccessibleInterface, public QAccessibleTableCellInterface {
+public:
+    CCellAccessible(CBoardCtrl* board, int x, int y)
+        : m_pBoard(board)
+        , m_nX(x)
+        , m_nY(y)
+    {
+    }
+
+    bool isValid() const override { return IsCell(*m_pBoard, m_nX, m_nY); }
+    QObject* object() const override { return nullptr; }
+    QWindow* window() const override { return table()->window(); }
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+    QAccessibleInterface* parent() const override { return table(); }
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    QString text(QAccessible::Text t) const override
+    {
+        return t == QAccessible::Name && isValid() ? CellName(*m_pBoard, m_nX, m_nY) : QString();
+    }
+    void setText(QAccessible::Text, const QString&) override { }
+    QRect rect() const override
+    {
+        const int n = std::max(1, Side(*m_pBoard));
+        const int x0 = CellToPixel(m_nX, m_pBoard->width(), n);
+        const int y0 = CellToPixel(m_nY, m_pBoard->height(), n);
+        const int x1 = CellToPixel(m_nX + 1, m_pBoard->width(), n);
+        const int y1 = CellToPixel(m_nY + 1, m_pBoard->height(), n);
+        return QRect(m_pBoard->mapToGlobal(QPoint(x0, y0)), QSize(x1 - x0, y1 - y0));
+    }
+    QAccessible::Role role() const override { return QAccessible::Cell; }
+    QAccessible::State state() const override
+    {
+        QAccessible::State state;
+        state.focusable = true;
+        state.focused
+            = m_pBoard->hasFocus() && m_pBoard->m_nCellX == m_nX && m_pBoard->m_nCellY == m_nY;
+        state.invisible = !m_pBoard->isVisible();
+        return state;
+    }
+    void* interface_cast(QAccessible::InterfaceType t) override
+    {
+        return t == QAccessible::TableCellInterface
+            ? static_cast<QAccessibleTableCellInterface*>(this)
+            : nullptr;
+    }
+
+    bool isSelected() const override { return false; }
+    QList<QAccessibleInterface*> columnHeaderCells() const override { return {}; }
+    QList<QAccessibleInterface*> rowHeaderCells() const override { return {}; }
+    int columnIndex() const override { return m_nX; }
+    int rowIndex() const override { return m_nY; }
+    int columnExtent() const override { return 1; }
+    int rowExtent() const override { return 1; }
+    QAccessibleInterface* table() const override
+    {
+        return QAccessible::queryAccessibleInterface(m_pBoard);
+    }
+
+private:
+    CBoardCtrl* m_pBoard;
+    int m_nX;
+    int m_nY;
+};
+
+// The board as a table; its cells are made when first asked for and live as long as it.
+class CBoardAccessible : public QAccessibleWidget, public QAccessibleTableInterface {
+public:
+    explicit CBoardAccessible(CBoardCtrl* board)
+        : QAccessibleWidget(board, QAccessible::Table)
+    {
+    }
+    ~CBoardAccessible() override
+    {
+        for (const auto& [key, id] : m_cells)
+            QAccessible::deleteAccessibleInterface(id);
+    }
+
+    CBoardCtrl* Board() const { return static_cast<CBoardCtrl*>(widget()); }
+
+    // Row by row, as a table's children run.
+    QAccessibleInterface* Cell(int x, int y) const
+    {
+        if (!IsCell(*Board(), x, y))
+            return nullptr;
+        const int key = x * kMaxBoardSize + y;
+        if (const auto found = m_cells.find(key); found != m_cells.end())
+            return QAccessible::accessibleInterface(found->second);
+        auto* cell = new CCellAccessible(Board(), x, y);
+        m_cells.emplace(key, QAccessible::registerAccessibleInterface(cell));
+        return cell;
+    }
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t != QAccessible::Name)
+            return QAccessibleWidget::text(t);
+        return QString::fromUtf8(kBoardNameFormat)
+            .arg(Board()->m_nBoardSize)
+            .arg(ColourName(Board()->m_nCurrentPlayer));
+    }
+    int childCount() const override { return Side(*Board()) * Side(*Board()); }
+    QAccessibleInterface* child(int index) const override
+    {
+        const int n = Side(*Board());
+        return index >= 0 && index < n * n ? Cell(index % n, index / n) : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override
+    {
+        const auto* cell = dynamic_cast<const CCellAccessible*>(child);
+        if (!cell || !cell->isValid() || cell->parent() != this)
+            return -1;
+        return cell->rowIndex() * Side(*Board()) + cell->columnIndex();
+    }
+    QAccessibleInterface* childAt(int x, int y) const override
+    {
+        const QPoint point = Board()->mapFromGlobal(QPoint(x, y));
+        const int n = Side(*Board());
+        return Cell(PixelToCell(point.x(), Board()->width(), n),
+            PixelToCell(point.y(), Board()->height(), n));
+    }
+    QAccessibleInterface* focusChild() const override
+    {
+        return Board()->hasFocus() ? Cell(Board()->m_nCellX, Board()->m_nCellY) : nullptr;
+    }
+    void* interface_cast(QAccessible::InterfaceType t) override
+    {
+        if (t == QAccessible::TableInterface)
+            return static_cast<QAccessibleTableInterface*>(this);
+        return QAccessibleWidget::interface_cast(t);
+    }
+
+    QAccessibleInterface* caption() const override { return nullptr; }
+    QAccessibleInterface* summary() const override { return nullptr; }
+    QAccessibleInterface* cellAt(int row, int column) const override { return Cell(column, row); }
+    int selectedCellCount() const override { return 0; }
+    QList<QAccessibleInterface*> selectedCells() const override { return {}; }
+    QString columnDescription(int) const override { return {}; }
+    QString rowDescription(int) const override { return {}; }
+    int selectedColumnCount() const override { return 0; }
+    int selectedRowCount() const override { return 0; }
+    int columnCount() const override { return Side(*Board()); }
+    int rowCount() const override { return Side(*Board()); }
+    QList<int> selectedColumns() const override { return {}; }
+    QList<int> selectedRows() const override { return {}; }
+    bool isColumnSelected(int) const override { return false; }
+    bool isRowSelected(int) const override { return false; }
+    bool selectRow(int) override { return false; }
+    bool selectColumn(int) override { return false; }
+    bool unselectRow(int) override { return false; }
+    bool unselectColumn(int) override { return false; }
+    void modelChange(QAccessibleTableModelChangeEvent*) override { }
+
+private:
+    // Cell (x, y) under x * kMaxBoardSize + y, so that a cell keeps its id across board sides.
+    mutable std::unordered_map<int, QAccessible::Id> m_cells;
+};
+
+QAccessibleInterface* BoardFactory(const QString&, QObject* object)
+{
+    if (auto* board = dynamic_cast<CBoardCtrl*>(object))
+        return new CBoardAccessible(board);
+    return nullptr;
+}
+
+} // namespace
+
+void InstallBoardAccessible()
+{
+    static const bool installed = [] {
+        QAccessible::installFactory(BoardFactory);
+        return true;
+    }();
+    (void)installed;
+}
+
+void NotifyPointerCellFocus(CBoardCtrl& board)
+{
+    if (!QAccessible::isActive() || !IsCell(board, board.m_nCellX, board.m_nCellY)
+        || !board.hasFocus())
+        return;
+    QAccessibleEvent event(&board, QAccessible::Focus);
+    event.setChild(board.m_nCellY * board.m_nBoardSize + board.m_nCellX);
+    QAccessible::updateAccessibility(&event);
+}
