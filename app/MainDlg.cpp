@@ -145,11 +145,9 @@ void CMainDlg::CreateControls(const CDialogUnits& units)
         QLabel& label = *scoreLabels[i];
         label.setObjectName(IdName(kIdScoreWhite + i));
         label.setText(QString::fromUtf8(AppTexts::kInitialScores[i]));
-        label.setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        // The layout's 82 units are too narrow for the lines of the 40 x 40 board (four-digit
-        // counts and the marker); they may use the room up to the board.
-        const QRect rect = units.Rect(91, 207 + 10 * i, 82, 8);
-        Place(label, QRect(rect.topLeft(), QPoint(units.X(kBoardLeft) - 2, rect.bottom())));
+        // The lines of the big boards are too long for these 82 units; the label draws them
+        // smaller rather than run over the frame.
+        Place(label, units.Rect(91, 207 + 10 * i, 82, 8));
     }
 
     auto* pGroup = new QGroupBox(QString::fromUtf8(AppTexts::kSettings), this);

@@ -7,10 +7,13 @@
 #include <QLabel>
 #include <QTimer>
 
+#include "app/ScoreLabel.h"
 #include "flow/BoardCtrl.h"
 
 class CDialogUnits;
 class QKeyEvent;
+class QMoveEvent;
+class QShowEvent;
 class QMenuBar;
 class QRect;
 
@@ -45,10 +48,10 @@ public:
 
     // Declared in this order: the board is destroyed before the labels it writes to, and the
     // game clock before the board it ticks.
-    QLabel m_lblGreen;
-    QLabel m_lblRed;
-    QLabel m_lblBlack;
-    QLabel m_lblWhite;
+    CScoreLabel m_lblGreen;
+    CScoreLabel m_lblRed;
+    CScoreLabel m_lblBlack;
+    CScoreLabel m_lblWhite;
     CBoardCtrl m_board;
     QComboBox m_cmbPlayers;
     QComboBox m_cmbMapSize;

@@ -111,10 +111,49 @@ TEST_F(MainDlgTest, LayoutFitsBelowTheMenuBarWithNoTextCut)
         expectFits(*pLabel, pLabel->text());
     for (QAbstractButton* pButton : dlg.findChildren<QAbstractButton*>())
         expectFits(*pButton, pButton->text());
-    // The longest score lines a 40 x 40 board gives while its colour is to move.
-    for (const char* line : { "White 3 / 1600<Playing>", "Green 999 / 1600<Playing>" }) {
-        dlg.m_lblGreen.setText(line);
-        expectFits(dlg.m_lblGreen, line);
+}
+
+// Every score line of every board size shows whole inside the Settings frame, clear of
+// "Create New Game": the lines that fit in the window's font keep it, the longer ones are
+// drawn in the largest font that fits, and none is taken for markup.
+TEST_F(MainDlgTest, EveryScoreLineShowsWholeInsideTheFrame)
+{
+    CMainDlg& dlg = Dlg();
+    dlg.show();
+    const auto* pGroup = dlg.findChild<QGroupBox*>();
+    ASSERT_TRUE(pGroup);
+    const QRect frame = pGroup->geometry();
+    const QRect button = CreateButton().geometry();
+    const CScoreLabel* labels[]
+        = { &dlg.m_lblWhite, &dlg.m_lblBlack, &dlg.m_lblRed, &dlg.m_lblGreen };
+    for (const CScoreLabel* pLabel : labels) {
+        EXPECT_EQ(pLabel->textFormat(), Qt::PlainText);
+        EXPECT_TRUE(frame.contains(pLabel->geometry())) << pLabel->objectName().toStdString();
+        EXPECT_FALSE(button.intersects(pLabel->geometry())) << pLabel->objectName().toStdString();
+    }
+
+    for (const int n : { 8, 10, 20, 40 }) {
+        // The widest lines: a colour holding every cell while it is to move.
+        for (int colour = kWhite; colour <= kGreen; ++colour) {
+            Lay(4, colour, Rows(n, std::string(n, "WBRG"[colour - 1])));
+            const CScoreLabel& label = *labels[colour - 1];
+            const QString text = label.text();
+            ASSERT_TRUE(text.endsWith(QString("%1 / %1<Playing>").arg(n * n)))
+                << text.toStdString();
+            const QFont fitted = label.FittedFont();
+            const int nWidth = label.contentsRect().width();
+            EXPECT_LE(QFontMetrics(fitted).horizontalAdvance(text), nWidth) << text.toStdString();
+            EXPECT_LE(QFontMetrics(fitted).height(), label.height()) << text.toStdString();
+            if (fitted != label.font()) {
+                QFont larger = fitted;
+                larger.setPixelSize(QFontInfo(fitted).pixelSize() + 1);
+                EXPECT_GT(QFontMetrics(larger).horizontalAdvance(text), nWidth)
+                    << text.toStdString();
+            }
+            if (n == 8) {
+                EXPECT_EQ(fitted, label.font()) << text.toStdString();
+            }
+        }
     }
 }
 
