@@ -38,6 +38,9 @@ public:
     void OnRandomFirstPlayer();
     void InitSetupPanel();
 
+    // Shows the window centred on the screen and returns, with the result, when it closes.
+    int Run();
+
     void OnOK() { accept(); }
     void OnCancel() { reject(); }
     void OnExit() { OnOK(); }
@@ -64,14 +67,20 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* pEvent) override;
+    void moveEvent(QMoveEvent* pEvent) override;
+    void showEvent(QShowEvent* pEvent) override;
 
 private:
     void CreateMenuBar();
     void CreateControls(const CDialogUnits& units);
     void OnInitDialog();
+    // Puts the window, with its frame where it has one, in the middle of its screen.
+    void CentreOnScreen();
+    void CentreWithFrame();
     // Puts a control at its place in the layout, given in pixels of the client area below
     // the menu bar.
     void Place(QWidget& control, const QRect& rect);
 
     QMenuBar* m_pMenuBar = nullptr;
+    bool m_bFrameCentred = false;
 };
