@@ -22,7 +22,8 @@ QList<QPointer<QMessageBox>> g_openBoxes;
 
 // A box is at least as wide as its caption with the title bar's buttons beside it, so that
 // the whole caption shows. The title bar's font is the window manager's; a bold one of the
-// box's own size stands in for it, and three of its lines for the buttons and edges.
+// box's own size stands in for it, and six of its line heights for the window icon, the
+// buttons and the edges.
 void WidenToCaption(QMessageBox& box)
 {
     QFont titleFont = box.font();
