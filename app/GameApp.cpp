@@ -12,6 +12,8 @@ bool CGameApp::InitInstance()
 {
     QApplication::setApplicationName(QString::fromUtf8(AppTexts::kApplicationName));
     QApplication::setApplicationVersion(QString::fromUtf8(AppTexts::kApplicationVersion));
+    // The windows are laid out left to right, whatever the language or -reverse says.
+    QApplication::setLayoutDirection(Qt::LeftToRight);
 
     if (!StartSocketLayer()) {
         // There is no application title: the executable's name serves as the caption.
@@ -21,6 +23,6 @@ bool CGameApp::InitInstance()
     }
 
     CMainDlg dlg;
-    dlg.exec();
+    dlg.Run();
     return false;
 }

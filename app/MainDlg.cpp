@@ -2,17 +2,21 @@
 
 #include <span>
 
+#include <QApplication>
+#include <QEventLoop>
 #include <QFrame>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
 
 #include "app/AboutDlg.h"
 #include "app/AppTexts.h"
 #include "app/HelpWnd.h"
 #include "flow/GameTimerProc.h"
 #include "platform/DialogUnits.h"
+#include "platform/KeyboardReturn.h"
 #include "platform/MessageBox.h"
 #include "platform/SystemMenu.h"
 
@@ -64,8 +68,9 @@ CMainDlg::CMainDlg(QWidget* pParent)
     m_hIcon.addFile(QStringLiteral(":/icons/tessera-32.png"), QSize(32, 32));
 
     setWindowTitle(QString::fromUtf8(AppTexts::kMainCaption));
-    // A caption with a close box and nothing else: no minimise, maximise or help button.
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+    // An ordinary application window, as taskbars and window lists expect one, with a caption
+    // and a close box and nothing else: no minimise, maximise or help button.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
         | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setFont(DialogFont());
 
@@ -146,11 +151,9 @@ void CMainDlg::CreateControls(const CDialogUnits& units)
         QLabel& label = *scoreLabels[i];
         label.setObjectName(IdName(kIdScoreWhite + i));
         label.setText(QString::asprintf(AppTexts::kInitialScoreFormat, AppTexts::kColourNames[i]));
-        label.setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        // The layout's 82 units are too narrow for the lines of the 40 x 40 board (four-digit
-        // counts and the marker); they may use the room up to the board.
-        const QRect rect = units.Rect(91, 207 + 10 * i, 82, 8);
-        Place(label, QRect(rect.topLeft(), QPoint(units.X(kBoardLeft) - 2, rect.bottom())));
+        // The lines of the big boards are too long for these 82 units; the label draws them
+        // smaller rather than run over the frame.
+        Place(label, units.Rect(91, 207 + 10 * i, 82, 8));
     }
 
     auto* pGroup = new QGroupBox(QString::fromUtf8(AppTexts::kSettings), this);
@@ -247,9 +250,56 @@ void CMainDlg::OnInitDialog()
     m_board.setFocus(Qt::TabFocusReason);
 }
 
+int CMainDlg::Run()
+{
+    // Not exec(): a modal window is announced to the window manager as a modal dialog, and
+    // would block the message boxes that must stay answerable beside it.
+    CentreOnScreen();
+    show();
+    activateWindow();
+    QEventLoop loop;
+    connect(this, &QDialog::finished, &loop, &QEventLoop::quit);
+    loop.exec();
+    return result();
+}
+
+void CMainDlg::CentreOnScreen()
+{
+    // move() places a window by its frame's corner.
+    const QRect screen = this->screen()->availableGeometry();
+    const QSize frame = frameGeometry().size();
+    move(screen.x() + (screen.width() - frame.width()) / 2,
+        screen.y() + (screen.height() - frame.height()) / 2);
+}
+
+void CMainDlg::CentreWithFrame()
+{
+    // A window manager frames the window only once it is shown; the first time the frame is
+    // known, the window moves so that the window with its frame is centred.
+    if (!m_bFrameCentred && isVisible() && frameGeometry().size() != size()) {
+        m_bFrameCentred = true;
+        CentreOnScreen();
+    }
+}
+
+void CMainDlg::showEvent(QShowEvent* pEvent)
+{
+    QDialog::showEvent(pEvent);
+    CentreWithFrame();
+}
+
+void CMainDlg::moveEvent(QMoveEvent* pEvent)
+{
+    QDialog::moveEvent(pEvent);
+    CentreWithFrame();
+}
+
 void CMainDlg::OnAbout()
 {
     CAboutDlg dlg(this);
+    // It blocks this window only: a pass or result message open beside it stays answerable.
+    dlg.setWindowModality(Qt::WindowModal);
+    const CKeyboardReturn keyboard(dlg);
     dlg.exec();
 }
 
@@ -276,6 +326,14 @@ void CMainDlg::done(int nResult)
 
 void CMainDlg::keyPressEvent(QKeyEvent* pEvent)
 {
+    // A menu left with the keyboard (Right or Left from an opened menu) leaves the bar's
+    // item highlighted without giving the bar the keyboard. Keys meant for the bar then
+    // arrive here; they go to the bar, and neither Escape nor Enter ends the program.
+    if (m_pMenuBar->activeAction()) {
+        QApplication::sendEvent(m_pMenuBar, pEvent);
+        pEvent->accept();
+        return;
+    }
     if (pEvent->key() == Qt::Key_F1 && pEvent->modifiers() == Qt::NoModifier) {
         OnHelp();
         return;

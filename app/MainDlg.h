@@ -9,11 +9,14 @@
 #include <QLabel>
 #include <QTimer>
 
+#include "app/ScoreLabel.h"
 #include "flow/BoardCtrl.h"
 
 class CDialogUnits;
 class CHelpWnd;
 class QKeyEvent;
+class QMoveEvent;
+class QShowEvent;
 class QMenuBar;
 class QRect;
 
@@ -38,6 +41,9 @@ public:
     void OnRandomFirstPlayer();
     void InitSetupPanel();
 
+    // Shows the window centred on the screen and returns, with the result, when it closes.
+    int Run();
+
     void OnOK() { accept(); }
     void OnCancel() { reject(); }
     void OnExit() { OnOK(); }
@@ -50,10 +56,10 @@ public:
 
     // Declared in this order: the board is destroyed before the labels it writes to, and the
     // game clock before the board it ticks.
-    QLabel m_lblGreen;
-    QLabel m_lblRed;
-    QLabel m_lblBlack;
-    QLabel m_lblWhite;
+    CScoreLabel m_lblGreen;
+    CScoreLabel m_lblRed;
+    CScoreLabel m_lblBlack;
+    CScoreLabel m_lblWhite;
     CBoardCtrl m_board;
     QComboBox m_cmbPlayers;
     QComboBox m_cmbMapSize;
@@ -66,6 +72,8 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* pEvent) override;
+    void moveEvent(QMoveEvent* pEvent) override;
+    void showEvent(QShowEvent* pEvent) override;
 
 private:
     void CreateMenuBar();
@@ -73,10 +81,14 @@ private:
     void OnInitDialog();
     // The score labels in colour order, White first.
     std::array<QLabel*, kMaxPlayers> ScoreLabels();
+    // Puts the window, with its frame where it has one, in the middle of its screen.
+    void CentreOnScreen();
+    void CentreWithFrame();
     // Puts a control at its place in the layout, given in pixels of the client area below
     // the menu bar.
     void Place(QWidget& control, const QRect& rect);
 
     QMenuBar* m_pMenuBar = nullptr;
     CHelpWnd* m_pHelp = nullptr;
+    bool m_bFrameCentred = false;
 };

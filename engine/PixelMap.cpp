@@ -3,11 +3,11 @@
 #include <climits>
 #include <cmath>
 
-int PixelToCell(int pixel, int extent, int nCells)
+int PixelToCell(double pixel, int extent, int nCells)
 {
     if (extent <= 0)
         return -1;
-    const double cell = std::trunc(static_cast<double>(pixel) / extent * nCells);
+    const double cell = std::trunc(pixel / extent * nCells);
     // Converting a double outside int's range is undefined; no board has such a cell.
     if (!(cell >= INT_MIN && cell <= INT_MAX))
         return -1;

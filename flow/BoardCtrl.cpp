@@ -28,11 +28,11 @@ void CBoardCtrl::mousePressEvent(QMouseEvent* event)
 {
     m_bKeyboardPointer = false;
     if (event->button() == Qt::LeftButton)
-        OnLButtonDown(0, event->position().toPoint());
+        OnLButtonDown(0, event->position());
     QWidget::mousePressEvent(event);
 }
 
-void CBoardCtrl::OnLButtonDown(unsigned, const QPoint& point)
+void CBoardCtrl::OnLButtonDown(unsigned, const QPointF& point)
 {
     const QRect client = rect();
     const int x = PixelToCell(point.x(), client.width(), m_nBoardSize);

@@ -23,7 +23,7 @@ public:
     // flow/: a click at a pixel of the widget; the computer player calls it too. Always
     // stores the cell as the pointer cell and repaints; plays it only when the snapshot calls
     // it legal and no move is still turning.
-    void OnLButtonDown(unsigned nFlags, const QPoint& point);
+    void OnLButtonDown(unsigned nFlags, const QPointF& point);
     // flow/: plays one random legal move for the colour to move through OnLButtonDown.
     void MakeComputerMove();
     // flow/: recounts the discs and rewrites the four score labels.
@@ -37,7 +37,7 @@ public:
     // view/: composes the whole board and puts it on the widget.
     void OnPaint();
     // view/: follows the pointer cell.
-    void OnMouseMove(unsigned nFlags, const QPoint& point);
+    void OnMouseMove(unsigned nFlags, const QPointF& point);
 
     // view/, keyboard play: the arrow keys move the pointer cell, Page Down / Page Up step to
     // the next / previous marked legal cell, Space plays the pointer cell through

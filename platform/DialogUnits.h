@@ -28,6 +28,7 @@ private:
     int m_nCharHeight;
 };
 
-// The font the game's windows are laid out in: 8-point "MS Sans Serif", or whatever the
-// platform puts in its place.
+// The font the game's windows are laid out in: 8-point "MS Sans Serif", else a font of the
+// same letter size (8-point DejaVu Sans Condensed), else whatever the platform puts in its
+// place.
 QFont DialogFont();

@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QEventLoop>
+#include <QFontMetrics>
+#include <QGridLayout>
 #include <QList>
 #include <QMessageBox>
 #include <QPointer>
@@ -9,12 +11,31 @@
 #include <QTimer>
 #include <QWindow>
 
+#include "platform/KeyboardReturn.h"
+
 namespace {
 
 std::function<void()> g_clock;
 int g_clockMs = kMessageClockMs;
 MessageHook g_hook;
 QList<QPointer<QMessageBox>> g_openBoxes;
+
+// A box is at least as wide as its caption with the title bar's buttons beside it, so that
+// the whole caption shows. The title bar's font is the window manager's; a bold one of the
+// box's own size stands in for it, and six of its line heights for the window icon, the
+// buttons and the edges.
+void WidenToCaption(QMessageBox& box)
+{
+    QFont titleFont = box.font();
+    titleFont.setBold(true);
+    const QFontMetrics metrics(titleFont);
+    const int nWidth = metrics.horizontalAdvance(box.windowTitle()) + 6 * metrics.height();
+    auto* pGrid = qobject_cast<QGridLayout*>(box.layout());
+    if (!pGrid)
+        return;
+    pGrid->addItem(new QSpacerItem(nWidth, 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
+        pGrid->rowCount(), 0, 1, pGrid->columnCount());
+}
 
 } // namespace
 
@@ -54,17 +75,25 @@ void ShowMessage(const QString& text, const QString& caption, MessageIcon icon)
     // one unless that modal window is its ancestor, so the box is put in front of the
     // window that holds the input now, without becoming its child.
     box.setWindowModality(Qt::NonModal);
-    if (QWidget* pModal = QApplication::activeModalWidget()) {
+    if (QWidget* pModal = QApplication::activeModalWidget();
+        pModal && pModal->windowModality() == Qt::ApplicationModal) {
         box.winId();
         pModal->winId();
         box.windowHandle()->setTransientParent(pModal->windowHandle());
     }
+    WidenToCaption(box);
     QEventLoop loop;
     QObject::connect(&box, &QDialog::finished, &loop, &QEventLoop::quit);
 
     g_openBoxes.append(&box);
-    box.show();
-    loop.exec();
+    {
+        // The box takes the keyboard as it opens, with or without a window manager, so that
+        // Return, Space and Escape answer it rather than the window behind it.
+        const CKeyboardReturn keyboard(box);
+        box.show();
+        box.activateWindow();
+        loop.exec();
+    }
     g_openBoxes.removeAll(&box);
 }
 

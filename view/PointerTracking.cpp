@@ -6,13 +6,13 @@
 
 void CBoardCtrl::mouseMoveEvent(QMouseEvent* event)
 {
-    OnMouseMove(0, event->position().toPoint());
+    OnMouseMove(0, event->position());
     QWidget::mouseMoveEvent(event);
 }
 
 // The cell is stored whatever it is: the painter tests the range itself. No notice of the
 // pointer leaving is asked for, so the last cell stays highlighted after it has gone.
-void CBoardCtrl::OnMouseMove(unsigned, const QPoint& point)
+void CBoardCtrl::OnMouseMove(unsigned, const QPointF& point)
 {
     m_nCellX = PixelToCell(point.x(), width(), m_nBoardSize);
     m_nCellY = PixelToCell(point.y(), height(), m_nBoardSize);

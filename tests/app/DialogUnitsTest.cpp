@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QFontMetrics>
 
 #include "platform/DialogUnits.h"
@@ -29,6 +31,9 @@ TEST(DialogUnitsTest, ConvertsFromTheFontsCharacterCell)
             << c.w << "x" << c.h << " " << r.x() << "," << r.y();
     }
     EXPECT_EQ(CDialogUnits(7, 13).Size(455, 262), QSize(796, 425));
+    // The main window's client area and the About box in the layout's own letter size.
+    EXPECT_EQ(CDialogUnits(6, 13).Size(455, 262), QSize(682, 425));
+    EXPECT_EQ(CDialogUnits(6, 13).Size(214, 175), QSize(321, 284));
 }
 
 TEST(DialogUnitsTest, TakesTheDialogFontsAverageLetterAndHeight)
@@ -41,6 +46,12 @@ TEST(DialogUnitsTest, TakesTheDialogFontsAverageLetterAndHeight)
     EXPECT_GE(units.CharWidth(), metrics.horizontalAdvance('i'));
     EXPECT_LE(units.CharWidth(), metrics.horizontalAdvance('W'));
     EXPECT_EQ(font.pointSize(), 8);
+    // The condensed DejaVu stands in with the layout's own letter size at 96 dpi.
+    if (QFontDatabase::hasFamily(QStringLiteral("DejaVu Sans Condensed"))) {
+        EXPECT_EQ(QFontInfo(font).family(), "DejaVu Sans Condensed");
+        EXPECT_EQ(units.CharWidth(), 6);
+        EXPECT_EQ(units.CharHeight(), 13);
+    }
 }
 
 } // namespace

@@ -1,5 +1,7 @@
 #include "tests/app/AppFixture.h"
 
+#include <QScreen>
+
 #include "app/GameApp.h"
 #include "platform/Sockets.h"
 
@@ -36,13 +38,28 @@ TEST_F(GameAppTest, FailingSocketLayerShowsOnlyItsMessage)
     EXPECT_TRUE(bLoopRan);
 }
 
-TEST_F(GameAppTest, RunsTheMainWindowModallyUntilItCloses)
+// The main window is an ordinary top-level window, modal to nothing, in the middle of the
+// screen and laid out left to right whatever the application was told; the program runs
+// until it closes.
+TEST_F(GameAppTest, RunsTheMainWindowUntilItCloses)
 {
+    QApplication::setLayoutDirection(Qt::RightToLeft);
     QString caption;
     QTimer::singleShot(0, [&] {
-        QWidget* pWindow = QApplication::activeModalWidget();
+        EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+        CMainDlg* pWindow = nullptr;
+        for (QWidget* pTopLevel : QApplication::topLevelWidgets())
+            if (auto* pMain = dynamic_cast<CMainDlg*>(pTopLevel))
+                pWindow = pMain;
         ASSERT_TRUE(pWindow);
         caption = pWindow->windowTitle();
+        EXPECT_EQ(pWindow->windowType(), Qt::Window);
+        EXPECT_EQ(pWindow->windowModality(), Qt::NonModal);
+        EXPECT_EQ(pWindow->m_cmbPlayers.layoutDirection(), Qt::LeftToRight);
+        const QRect screen = pWindow->screen()->availableGeometry();
+        const QRect frame = pWindow->frameGeometry();
+        EXPECT_LE(std::abs((frame.left() - screen.left()) - (screen.right() - frame.right())), 1);
+        EXPECT_LE(std::abs((frame.top() - screen.top()) - (screen.bottom() - frame.bottom())), 1);
         QTest::keyClick(pWindow, Qt::Key_Escape);
     });
     EXPECT_FALSE(CGameApp().InitInstance());

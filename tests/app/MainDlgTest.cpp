@@ -112,10 +112,49 @@ TEST_F(MainDlgTest, LayoutFitsBelowTheMenuBarWithNoTextCut)
         expectFits(*pLabel, pLabel->text());
     for (QAbstractButton* pButton : dlg.findChildren<QAbstractButton*>())
         expectFits(*pButton, pButton->text());
-    // The longest score lines a 40 x 40 board gives while its colour is to move.
-    for (const char* line : { "White 3 / 1600<Playing>", "Green 999 / 1600<Playing>" }) {
-        dlg.m_lblGreen.setText(line);
-        expectFits(dlg.m_lblGreen, line);
+}
+
+// Every score line of every board size shows whole inside the Settings frame, clear of
+// "Create New Game": the lines that fit in the window's font keep it, the longer ones are
+// drawn in the largest font that fits, and none is taken for markup.
+TEST_F(MainDlgTest, EveryScoreLineShowsWholeInsideTheFrame)
+{
+    CMainDlg& dlg = Dlg();
+    dlg.show();
+    const auto* pGroup = dlg.findChild<QGroupBox*>();
+    ASSERT_TRUE(pGroup);
+    const QRect frame = pGroup->geometry();
+    const QRect button = CreateButton().geometry();
+    const CScoreLabel* labels[]
+        = { &dlg.m_lblWhite, &dlg.m_lblBlack, &dlg.m_lblRed, &dlg.m_lblGreen };
+    for (const CScoreLabel* pLabel : labels) {
+        EXPECT_EQ(pLabel->textFormat(), Qt::PlainText);
+        EXPECT_TRUE(frame.contains(pLabel->geometry())) << pLabel->objectName().toStdString();
+        EXPECT_FALSE(button.intersects(pLabel->geometry())) << pLabel->objectName().toStdString();
+    }
+
+    for (const int n : { 8, 10, 20, 40 }) {
+        // The widest lines: a colour holding every cell while it is to move.
+        for (int colour = kWhite; colour <= kGreen; ++colour) {
+            Lay(4, colour, Rows(n, std::string(n, "WBRG"[colour - 1])));
+            const CScoreLabel& label = *labels[colour - 1];
+            const QString text = label.text();
+            ASSERT_TRUE(text.endsWith(QString("%1 / %1<Playing>").arg(n * n)))
+                << text.toStdString();
+            const QFont fitted = label.FittedFont();
+            const int nWidth = label.contentsRect().width();
+            EXPECT_LE(QFontMetrics(fitted).horizontalAdvance(text), nWidth) << text.toStdString();
+            EXPECT_LE(QFontMetrics(fitted).height(), label.height()) << text.toStdString();
+            if (fitted != label.font()) {
+                QFont larger = fitted;
+                larger.setPixelSize(QFontInfo(fitted).pixelSize() + 1);
+                EXPECT_GT(QFontMetrics(larger).horizontalAdvance(text), nWidth)
+                    << text.toStdString();
+            }
+            if (n == 8) {
+                EXPECT_EQ(fitted, label.font()) << text.toStdString();
+            }
+        }
     }
 }
 
@@ -225,6 +264,97 @@ TEST_F(MainDlgTest, KeysAndExitEndTheWindowOrPressTheFocusedButton)
             EXPECT_FALSE(dlg.m_gameClock.isActive());
         }
         EXPECT_TRUE(m_messages.empty());
+    }
+}
+
+// A menu opened with the mouse and left with Right or Left leaves a bar item highlighted;
+// Escape then leaves the bar, and only the next Escape ends the program.
+TEST_F(MainDlgTest, EscapeInTheMenuBarLeavesOnlyTheMenuBar)
+{
+    for (Qt::Key key : { Qt::Key_Right, Qt::Key_Left }) {
+        SCOPED_TRACE(key);
+        Reopen();
+        CMainDlg& dlg = Dlg();
+        dlg.show();
+        dlg.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&dlg));
+        dlg.setResult(-1);
+        auto* pBar = dlg.findChild<QMenuBar*>("129");
+        QAction* pGame = pBar->actions()[0];
+        ClickThroughWindow(*pBar, pBar->actionGeometry(pGame).center());
+        QWidget* pPopup = QApplication::activePopupWidget();
+        ASSERT_TRUE(pPopup);
+        QTest::keyClick(pPopup, key);
+        ASSERT_EQ(QApplication::activePopupWidget(), nullptr);
+        ASSERT_EQ(pBar->activeAction(), pBar->actions()[1]);
+
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        EXPECT_TRUE(dlg.isVisible());
+        EXPECT_EQ(pBar->activeAction(), nullptr);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        EXPECT_FALSE(dlg.isVisible());
+        EXPECT_EQ(dlg.result(), QDialog::Rejected);
+    }
+}
+
+// The About box blocks the main window only: a result message open with it, opened before
+// or after it, is answered by a click while About stays open, and About closes after it.
+TEST_F(MainDlgTest, AboutBoxAndAMessageAreAnsweredInEitherOrder)
+{
+    SetMessageHook(nullptr);
+    const auto aboutBox
+        = [] { return dynamic_cast<CAboutDlg*>(QApplication::activeModalWidget()); };
+    for (const bool bAboutFirst : { false, true }) {
+        SCOPED_TRACE(bAboutFirst ? "About first" : "message first");
+        Reopen();
+        CMainDlg& dlg = Dlg();
+        SetRandomFirstPlayer(false);
+        Lay(2, kWhite, kWhiteTakesAll);
+        ClickCell(2, 0);
+        Tick();
+        bool bBoxAnswered = false;
+        bool bAboutOpenAfterBox = false;
+        bool bBlockedClickIgnored = false;
+        // Both open: the message is answered through the window system, which holds back
+        // input from blocked windows; then About closes the same way.
+        const auto answerBoth = [&] {
+            QMessageBox* pBox = OpenBox();
+            CAboutDlg* pAbout = aboutBox();
+            ASSERT_TRUE(pBox);
+            ASSERT_TRUE(pAbout);
+            const Rows before = Grid();
+            ClickThroughWindow(CreateButton(), CreateButton().rect().center());
+            bBlockedClickIgnored = Grid() == before;
+            QPushButton* pOk = pBox->findChild<QPushButton*>();
+            ClickThroughWindow(*pOk, pOk->rect().center());
+            bBoxAnswered = !pBox->isVisible();
+            bAboutOpenAfterBox = pAbout->isVisible();
+            QPushButton* pClose = pAbout->findChild<QPushButton*>();
+            ClickThroughWindow(*pClose, pClose->rect().center());
+        };
+        QTimer::singleShot(0, [&] {
+            if (bAboutFirst) {
+                QTimer::singleShot(0, [&] {
+                    // The last entry turns and opens the result message beside About.
+                    QTimer::singleShot(0, answerBoth);
+                    Tick();
+                });
+                dlg.OnAbout();
+            } else {
+                QTimer::singleShot(0, [&] {
+                    QTimer::singleShot(0, answerBoth);
+                    dlg.OnAbout();
+                });
+                Tick();
+            }
+            dlg.reject();
+        });
+        EXPECT_EQ(dlg.Run(), QDialog::Rejected);
+        EXPECT_TRUE(bBoxAnswered);
+        EXPECT_TRUE(bAboutOpenAfterBox);
+        EXPECT_TRUE(bBlockedClickIgnored);
+        EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+        EXPECT_EQ(OpenBox(), nullptr);
     }
 }
 
@@ -450,11 +580,10 @@ TEST_F(MainDlgTest, ClosingTheWindowClosesARealMessageBox)
         });
         Tick();
     });
-    EXPECT_EQ(dlg.exec(), QDialog::Rejected);
+    EXPECT_EQ(dlg.Run(), QDialog::Rejected);
     EXPECT_TRUE(bBoxSeen);
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
-
 
 // A real pass box blocks neither the window nor its board: a click on the board places
 // nothing (the snapshot is the passing colour's), and "Create New Game" starts a game while
@@ -488,7 +617,7 @@ TEST_F(MainDlgTest, WindowStaysUsableUnderARealMessageBox)
         });
         Tick();
     });
-    EXPECT_EQ(dlg.exec(), QDialog::Rejected);
+    EXPECT_EQ(dlg.Run(), QDialog::Rejected);
     ASSERT_TRUE(pBox);
     EXPECT_EQ(gridAfterBoardClick, afterWhite);
     EXPECT_EQ(gridAfterPress, kStart8[0]);

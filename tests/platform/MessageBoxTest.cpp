@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTest>
 #include <QTimer>
 
 #include <vector>
@@ -100,6 +101,63 @@ TEST_F(MessageBoxTest, RealBoxKeepsTheClockTickingUntilClosed)
         EXPECT_EQ(boxes[0].buttons, 1);
         EXPECT_TRUE(boxes[0].parentless);
         EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    }
+}
+
+// Counts the keys that reach a window.
+class KeyCounter : public QObject {
+public:
+    bool eventFilter(QObject*, QEvent* pEvent) override
+    {
+        m_nKeys += pEvent->type() == QEvent::KeyPress;
+        return false;
+    }
+    int m_nKeys = 0;
+};
+
+// A box takes the keyboard as it opens, is answered by Return, Space or Escape without the
+// key reaching the window behind it, and gives the keyboard back to that window's control.
+// It is as wide as its caption needs.
+TEST_F(MessageBoxTest, BoxTakesTheKeyboardAndGivesItBack)
+{
+    QWidget window;
+    auto* pFirst = new QPushButton("first", &window);
+    auto* pSecond = new QPushButton("second", &window);
+    pSecond->move(0, 40);
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    KeyCounter keys;
+    for (QWidget* pWidget :
+        { &window, static_cast<QWidget*>(pFirst), static_cast<QWidget*>(pSecond) })
+        pWidget->installEventFilter(&keys);
+
+    for (Qt::Key key : { Qt::Key_Return, Qt::Key_Space, Qt::Key_Escape }) {
+        SCOPED_TRACE(key);
+        pSecond->setFocus();
+        bool bHadKeyboard = false;
+        int nBoxWidth = 0;
+        SetMessageClock(
+            [&] {
+                QWidget* pBox = QApplication::activeWindow();
+                if (!qobject_cast<QMessageBox*>(pBox))
+                    return;
+                bHadKeyboard = qobject_cast<QPushButton*>(QApplication::focusWidget())
+                    && QApplication::focusWidget()->window() == pBox;
+                nBoxWidth = pBox->width();
+                QTest::keyClick(QApplication::focusWidget(), key);
+            },
+            kFastClockMs);
+
+        ShowMessage("White has won the game", "White has won the game");
+
+        EXPECT_TRUE(bHadKeyboard);
+        QFont bold = QApplication::font("QMessageBox");
+        bold.setBold(true);
+        EXPECT_GT(nBoxWidth, QFontMetrics(bold).horizontalAdvance("White has won the game"));
+        EXPECT_EQ(keys.m_nKeys, 0);
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
+        EXPECT_EQ(QApplication::focusWidget(), pSecond);
     }
 }
 

@@ -58,3 +58,35 @@ TEST_F(PointerTracking, EveryMoveRepaintsAndTheHighlightOutlastsThePointer)
     EXPECT_EQ(after.pixel(175, 125), kPurple);
     EXPECT_NE(after, before);
 }
+
+// On a scaled screen the pointer arrives between logical pixels. The device pixel just left
+// of (or above) a grid line belongs to the cell it is drawn in, for a hover and a click.
+TEST_F(PointerTracking, FractionalPositionsOfScaledScreensStayInTheirCell)
+{
+    // The last device pixel before the line lies this many device pixels before it: one at
+    // scale 2; half a one at 1.5, where the board starts at an odd device pixel and every
+    // pixel is half a pixel off the logical grid.
+    const struct {
+        double scale, deviceBefore;
+        int n, line; // the grid line at this logical pixel
+    } cases[] = { { 2, 1, 8, 50 }, { 2, 1, 40, 230 }, { 1.5, 0.5, 8, 50 }, { 1.5, 0.5, 10, 40 },
+        { 1.5, 0.5, 20, 380 } };
+    for (const auto& c : cases) {
+        m_board.m_nBoardSize = c.n;
+        const int cellBefore = c.line * c.n / CBoardCtrl::kBoardPixels - 1;
+        const double justBefore = c.line - c.deviceBefore / c.scale;
+        for (const double at : { justBefore, double(c.line) }) {
+            const int expected = at < c.line ? cellBefore : cellBefore + 1;
+            const QPointF point(at, at);
+            QMouseEvent move(QEvent::MouseMove, point, m_board.mapToGlobal(point), Qt::NoButton,
+                Qt::NoButton, Qt::NoModifier);
+            QApplication::sendEvent(&m_board, &move);
+            EXPECT_EQ(m_board.m_nCellX, expected) << c.scale << " " << c.n << " at " << at;
+            m_board.m_nCellX = m_board.m_nCellY = -1;
+            QMouseEvent press(QEvent::MouseButtonPress, point, m_board.mapToGlobal(point),
+                Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(&m_board, &press);
+            EXPECT_EQ(m_board.m_nCellY, expected) << c.scale << " " << c.n << " at " << at;
+        }
+    }
+}
