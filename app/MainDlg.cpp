@@ -329,8 +329,21 @@ void CMainDlg::keyPressEvent(QKeyEvent* pEvent)
     // A menu left with the keyboard (Right or Left from an opened menu) leaves the bar's
     // item highlighted without giving the bar the keyboard. Keys meant for the bar then
     // arrive here; they go to the bar, and neither Escape nor Enter ends the program.
+    // A key the bar does not take travels back up to this window while it is being
+    // forwarded: it is not sent again, and it leaves the bar as Escape does.
+    if (m_bForwardingToMenuBar) {
+        pEvent->ignore();
+        return;
+    }
     if (m_pMenuBar->activeAction()) {
+        m_bForwardingToMenuBar = true;
+        pEvent->ignore();
         QApplication::sendEvent(m_pMenuBar, pEvent);
+        if (!pEvent->isAccepted()) {
+            QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+            QApplication::sendEvent(m_pMenuBar, &escape);
+        }
+        m_bForwardingToMenuBar = false;
         pEvent->accept();
         return;
     }

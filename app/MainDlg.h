@@ -91,4 +91,6 @@ private:
     QMenuBar* m_pMenuBar = nullptr;
     CHelpWnd* m_pHelp = nullptr;
     bool m_bFrameCentred = false;
+    // A key is on its way to the menu bar (keyPressEvent).
+    bool m_bForwardingToMenuBar = false;
 };
