@@ -29,18 +29,6 @@ inline void SetUpStart(CBoardState& board, int n, int nPlayers)
     board.m_nCurrentPlayer = kWhite;
 }
 
-// Every cell the snapshot calls legal, row by row.
-inline std::vector<CellPos> LegalCells(const CBoardState& board)
-{
-    std::vector<CellPos> legal;
-    const int n = board.m_nBoardSize;
-    for (int y = 0; y < n; ++y)
-        for (int x = 0; x < n; ++x)
-            if (board.m_pRules->IsLegal(x, y) == 1)
-                legal.push_back({ x, y });
-    return legal;
-}
-
 // Plays random legal moves, passing a colour that cannot move, until about half the board
 // is occupied; then builds the snapshot of the colour to move. The flips are applied at
 // once, as the clock would apply them tick by tick.
@@ -55,14 +43,16 @@ inline void PlayToMidGame(CBoardState& board)
 
     for (int passes = 0; occupied < n * n / 2 && passes < board.m_nPlayers;) {
         board.RebuildRules();
-        const std::vector<CellPos> legal = LegalCells(board);
-        if (legal.empty()) {
+        board.m_bAwaitingClick = 1;
+        const CellPosList legal = board.LegalMoves();
+        if (legal.IsEmpty()) {
             ++passes;
             NextColour(board);
             continue;
         }
         passes = 0;
-        const CellPos move = legal[rng() % legal.size()];
+        const CellPos move
+            = *legal.GetAt(static_cast<int>(rng() % static_cast<unsigned>(legal.GetCount())));
         board.ApplyMove(move.x, move.y);
         ++occupied;
         while (!board.m_flips.IsEmpty()) {
@@ -72,6 +62,7 @@ inline void PlayToMidGame(CBoardState& board)
         NextColour(board);
     }
     board.RebuildRules();
+    board.m_bAwaitingClick = 1;
 }
 
 } // namespace bench

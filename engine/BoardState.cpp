@@ -1,5 +1,6 @@
 #include "engine/BoardState.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -47,7 +48,8 @@ void CBoardState::SetStartPosition(int nPlayers)
     const bool known = nPlayers >= 2 && nPlayers <= 4;
     for (int row = 0; row < 4; ++row)
         for (int col = 0; col < 4; ++col)
-            m_nGrid[o + col][o + row] = known ? ColourOfLetter(kStartBlocks[nPlayers - 2][row][col]) : kEmpty;
+            m_nGrid[o + col][o + row]
+                = known ? ColourOfLetter(kStartBlocks[nPlayers - 2][row][col]) : kEmpty;
 }
 
 int CBoardState::HasOneColourLeft() const
@@ -100,4 +102,15 @@ void CBoardState::CountDiscs(int counts[kMaxPlayers]) const
             if (v >= kWhite && v <= kGreen)
                 ++counts[v - 1];
         }
+}
+
+CellPosList CBoardState::LegalMoves() const
+{
+    CellPosList cells;
+    const int n = std::min(m_nBoardSize, kMaxBoardSize);
+    for (int x = 0; x < n; ++x)
+        for (int y = 0; y < n; ++y)
+            if (IsLegalMove(x, y))
+                cells.Add(x, y);
+    return cells;
 }

@@ -33,6 +33,24 @@ public:
     // Discs of each colour on the board; index colour - 1.
     void CountDiscs(int counts[kMaxPlayers]) const;
 
+    // Whether (x, y) is a cell of the board. A side the grid cannot hold has no cells.
+    bool OnBoard(int x, int y) const
+    {
+        const int n = m_nBoardSize;
+        return n <= kMaxBoardSize && x >= 0 && x < n && y >= 0 && y < n;
+    }
+    // Whether the colour to move may place a disc on (x, y) now: its turn awaits a click and
+    // the snapshot, taken of this very board, calls the cell legal. The markers show exactly
+    // these cells, and a click, the computer's included, plays no other.
+    bool IsLegalMove(int x, int y) const
+    {
+        return m_bAwaitingClick == 1 && m_pRules && m_pRules->m_nSize == m_nBoardSize
+            && OnBoard(x, y) && m_pRules->IsLegal(x, y) == 1;
+    }
+    // Those cells column by column from the left, each column from the top: the order in
+    // which the computer player draws from them and keyboard play steps through them.
+    CellPosList LegalMoves() const;
+
     int m_nBoardSize = 8;
     Grid m_nGrid {};
     int m_nComputerPlayers = 0;

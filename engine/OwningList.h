@@ -12,6 +12,12 @@ public:
     COwningList() = default;
     COwningList(const COwningList&) = delete;
     COwningList& operator=(const COwningList&) = delete;
+    // The records change owner; the list moved from is left empty.
+    COwningList(COwningList&& other) noexcept
+        : m_items(std::move(other.m_items))
+    {
+        other.m_items.clear();
+    }
     ~COwningList() { RemoveAll(); }
 
     template <typename... Args>

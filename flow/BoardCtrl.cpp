@@ -3,30 +3,14 @@
 #include <QMouseEvent>
 
 #include "engine/PixelMap.h"
-#include "view/BoardAccessible.h"
-#include "view/BoardPainter.h"
 
 CBoardCtrl* g_pBoard = nullptr;
-
-CBoardCtrl::CBoardCtrl(QWidget* parent)
-    : QWidget(parent)
-{
-    setFixedSize(kBoardPixels, kBoardPixels);
-    g_pBoard = this;
-    InstallBoardAccessible();
-}
-
-CBoardCtrl::~CBoardCtrl()
-{
-    if (g_pBoard == this)
-        g_pBoard = nullptr;
-}
 
 void CBoardCtrl::Redraw() { repaint(); }
 
 void CBoardCtrl::mousePressEvent(QMouseEvent* event)
 {
-    m_bKeyboardPointer = false;
+    m_bPointerMovedByKeys = false;
     if (event->button() == Qt::LeftButton)
         OnLButtonDown(0, event->position());
     QWidget::mousePressEvent(event);
@@ -41,10 +25,10 @@ void CBoardCtrl::OnLButtonDown(unsigned, const QPointF& point)
     m_nCellX = x;
     m_nCellY = y;
 
-    // A move whose discs are still turning owns the turn: the snapshot still calls the
-    // turn's other cells legal, and a second disc would give the colour a second move.
-    const bool onBoard = x >= 0 && x < m_nBoardSize && y >= 0 && y < m_nBoardSize;
-    if (onBoard && m_flips.IsEmpty() && m_pRules && m_pRules->IsLegal(x, y) == 1)
+    // Only a marked cell is played. A move whose discs are still turning owns the turn, and
+    // no click is awaited until it has passed: a second disc would give the colour a second
+    // move.
+    if (IsLegalMove(x, y))
         ApplyMove(x, y);
     Redraw();
 }

@@ -9,14 +9,8 @@
 
 void CBoardCtrl::MakeComputerMove()
 {
-    // Column by column from the left, each column from the top: the order decides which
-    // cell a given random value picks, and so makes games replay.
-    CellPosList candidates;
-    if (m_pRules)
-        for (int x = 0; x < m_nBoardSize; ++x)
-            for (int y = 0; y < m_nBoardSize; ++y)
-                if (m_pRules->IsLegal(x, y) == 1)
-                    candidates.Add(x, y);
+    // The order decides which cell a given random value picks, and so makes games replay.
+    const CellPosList candidates = LegalMoves();
     if (candidates.IsEmpty()) {
         const QString problem = QLatin1String(kProblemText);
         ShowMessage(problem, problem);

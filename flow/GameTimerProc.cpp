@@ -36,10 +36,10 @@ void HandOnTurn(CBoardCtrl& board)
         case TurnStep::Skip:
             continue;
         case TurnStep::Move:
+            // The turn awaits a click: a human's, or the computer's at once.
+            board.m_bAwaitingClick = 1;
             if (board.m_nCurrentPlayer <= board.m_nComputerPlayers)
                 board.MakeComputerMove();
-            else
-                board.m_bAwaitingClick = 1;
             board.UpdateScores();
             board.Redraw();
             return;

@@ -9,21 +9,18 @@
 #include "engine/PixelMap.h"
 #include "flow/BoardCtrl.h"
 #include "flow/FlowTexts.h"
-#include "view/KeyboardPlay.h"
+#include "view/ViewTexts.h"
 
 namespace {
-
-bool IsCell(const CBoardCtrl& board, int x, int y)
-{
-    const int n = board.m_nBoardSize;
-    return n >= 1 && n <= kMaxBoardSize && x >= 0 && x < n && y >= 0 && y < n;
-}
 
 int Side(const CBoardCtrl& board)
 {
     const int n = board.m_nBoardSize;
     return n >= 1 && n <= kMaxBoardSize ? n : 0;
 }
+
+// The number of cell (x, y) among the table's children, which run row by row.
+int CellIndex(const CBoardCtrl& board, int x, int y) { return y * Side(board) + x; }
 
 QString ColourName(int nColour)
 {
@@ -46,7 +43,7 @@ QString CellName(const CBoardCtrl& board, int x, int y)
     QString content;
     if (value > kEmpty)
         content = ColourName(value);
-    else if (!IsMarkedLegal(board, x, y))
+    else if (!board.IsLegalMove(x, y))
         content = QString::fromUtf8(kEmptyCell);
     else if (const int discs = DiscsTurned(board, x, y); discs == 1)
         content = QString::fromUtf8(kLegalCellOneDisc);
@@ -68,7 +65,7 @@ public:
     {
     }
 
-    bool isValid() const override { return IsCell(*m_pBoard, m_nX, m_nY); }
+    bool isValid() const override { return m_pBoard->OnBoard(m_nX, m_nY); }
     QObject* object() const override { return nullptr; }
     QWindow* window() const override { return table()->window(); }
     QAccessibleInterface* childAt(int, int) const override { return nullptr; }
@@ -143,7 +140,7 @@ public:
     // Row by row, as a table's children run.
     QAccessibleInterface* Cell(int x, int y) const
     {
-        if (!IsCell(*Board(), x, y))
+        if (!Board()->OnBoard(x, y))
             return nullptr;
         const int key = x * kMaxBoardSize + y;
         if (const auto found = m_cells.find(key); found != m_cells.end())
@@ -172,7 +169,7 @@ public:
         const auto* cell = dynamic_cast<const CCellAccessible*>(child);
         if (!cell || !cell->isValid() || cell->parent() != this)
             return -1;
-        return cell->rowIndex() * Side(*Board()) + cell->columnIndex();
+        return CellIndex(*Board(), cell->columnIndex(), cell->rowIndex());
     }
     QAccessibleInterface* childAt(int x, int y) const override
     {
@@ -238,10 +235,14 @@ void InstallBoardAccessible()
 
 void NotifyPointerCellFocus(CBoardCtrl& board)
 {
-    if (!QAccessible::isActive() || !IsCell(board, board.m_nCellX, board.m_nCellY)
-        || !board.hasFocus())
+    if (!QAccessible::isActive())
+        return;
+    // The event names the cell by the table's own numbering of its children.
+    QAccessibleInterface* table = QAccessible::queryAccessibleInterface(&board);
+    QAccessibleInterface* cell = table ? table->focusChild() : nullptr;
+    if (!cell)
         return;
     QAccessibleEvent event(&board, QAccessible::Focus);
-    event.setChild(board.m_nCellY * board.m_nBoardSize + board.m_nCellX);
+    event.setChild(table->indexOfChild(cell));
     QAccessible::updateAccessibility(&event);
 }

@@ -195,11 +195,6 @@ void CBoardPainter::Paint(const CBoardState& board, QImage& image)
     if (!onGrid)
         return;
 
-    // Markers need the snapshot of this very board: before the first game there is none,
-    // and one taken for another side would name other cells (and throw beyond its own).
-    const CMoveRules* rules = board.m_pRules.get();
-    const bool showMoves = board.m_bAwaitingClick == 1 && rules && rules->m_nSize == n;
-
     PrepareDisc((cellW - 2 * kDiscMargin) * k, (cellH - 2 * kDiscMargin) * k);
     // Discs never overlap, so they are drawn a row of cells at a time, pixel row by pixel
     // row: the buffer is then written front to back rather than column-wise.
@@ -210,7 +205,7 @@ void CBoardPainter::Paint(const CBoardState& board, QImage& image)
             const int v = board.m_nGrid[x][y];
             if (v > kEmpty && v <= kMaxPlayers)
                 colours[x] = kDiscColours[v];
-            else if (v == kEmpty && showMoves && rules->IsLegal(x, y) == 1)
+            else if (v == kEmpty && board.IsLegalMove(x, y))
                 colours[x] = x == board.m_nCellX && y == board.m_nCellY ? kPointerMarker : kMarker;
             else
                 colours[x] = kNoDisc;
@@ -223,14 +218,14 @@ void CBoardPainter::Paint(const CBoardState& board, QImage& image)
 
     const int cx = board.m_nCellX;
     const int cy = board.m_nCellY;
-    if (!showMoves || cx < 0 || cx >= n || cy < 0 || cy >= n || rules->IsLegal(cx, cy) != 1)
+    if (!board.IsLegalMove(cx, cy))
         return;
     // The middle of the centre's board pixel, which on a finer buffer lies between pixels.
     const double middle = (k - 1) / 2.0;
     const auto centre = [&](int x, int y) {
         return QPointF((x * cellW + cellW / 2) * k + middle, (y * cellH + cellH / 2) * k + middle);
     };
-    for (const CellPos& end : rules->GetMoveInfo(cx, cy)->m_ends)
+    for (const CellPos& end : board.m_pRules->GetMoveInfo(cx, cy)->m_ends)
         FillWideLine(
             surface, centre(cx, cy), centre(end.x, end.y), kCaptureHalfWidth * k, kCaptureLine);
 }

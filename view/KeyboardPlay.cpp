@@ -1,6 +1,7 @@
 #include "view/KeyboardPlay.h"
 
 #include <algorithm>
+#include <optional>
 
 #include <QKeyEvent>
 #include <QPainter>
@@ -16,42 +17,38 @@ namespace {
 constexpr QRgb kKeyboardFrame = qRgb(0, 0, 255);
 constexpr int kFrameWidth = 2;
 
-bool OnBoard(const CBoardState& board, int x, int y)
+// Whether a comes before b in the order of CBoardState::LegalMoves: column by column from
+// the left, each column from the top.
+bool Before(const CellPos& a, const CellPos& b) { return a.x < b.x || (a.x == b.x && a.y < b.y); }
+
+// The legal cell after (bForward) or before the pointer cell, wrapping round at either end;
+// from a pointer cell off the board, the first (the last). None when nothing is legal.
+std::optional<CellPos> StepLegalCell(const CBoardState& board, bool bForward)
 {
-    const int n = board.m_nBoardSize;
-    return x >= 0 && x < n && y >= 0 && y < n;
+    const CellPosList cells = board.LegalMoves();
+    const int count = cells.GetCount();
+    if (count == 0)
+        return std::nullopt;
+    const CellPos& first = *cells.GetAt(bForward ? 0 : count - 1);
+    if (!board.OnBoard(board.m_nCellX, board.m_nCellY))
+        return first;
+    const CellPos from { board.m_nCellX, board.m_nCellY };
+    for (int k = 0; k < count; ++k) {
+        const CellPos& cell = *cells.GetAt(bForward ? k : count - 1 - k);
+        if (bForward ? Before(from, cell) : Before(cell, from))
+            return cell;
+    }
+    return first;
 }
 
 } // namespace
-
-bool IsMarkedLegal(const CBoardState& board, int x, int y)
-{
-    const CMoveRules* rules = board.m_pRules.get();
-    return board.m_bAwaitingClick == 1 && rules && rules->m_nSize == board.m_nBoardSize
-        && OnBoard(board, x, y) && rules->IsLegal(x, y) == 1;
-}
-
-int StepMarkedCell(const CBoardState& board, int nFrom, int nStep)
-{
-    const int n = board.m_nBoardSize;
-    if (n < 1 || n > kMaxBoardSize)
-        return -1;
-    const int count = n * n;
-    const int start = nFrom >= 0 ? nFrom : (nStep > 0 ? -1 : count);
-    for (int k = 1; k <= count; ++k) {
-        const int i = ((start + k * nStep) % count + count) % count;
-        if (IsMarkedLegal(board, i / n, i % n))
-            return i;
-    }
-    return -1;
-}
 
 void DrawKeyboardFrame(const CBoardState& board, QImage& surface)
 {
     const int n = board.m_nBoardSize;
     const int x = board.m_nCellX;
     const int y = board.m_nCellY;
-    if (n < 1 || n > kMaxBoardSize || !OnBoard(board, x, y))
+    if (!board.OnBoard(x, y))
         return;
     // In board pixels: the painter scales them to a finer buffer.
     const qreal scale = std::max<qreal>(1, surface.devicePixelRatio());
@@ -70,7 +67,7 @@ void DrawKeyboardFrame(const CBoardState& board, QImage& surface)
         QRect(outer.right() - kFrameWidth + 1, outer.top(), kFrameWidth, outer.height()), colour);
 }
 
-bool CBoardCtrl::ShowsKeyboardFrame() const { return m_bKeyboardPointer && hasFocus(); }
+bool CBoardCtrl::ShowsKeyboardFrame() const { return m_bPointerMovedByKeys && hasFocus(); }
 
 void CBoardCtrl::keyPressEvent(QKeyEvent* event)
 {
@@ -85,10 +82,10 @@ bool CBoardCtrl::OnKeyDown(int nKey)
     const int n = m_nBoardSize;
     if (n < 1 || n > kMaxBoardSize)
         return false;
-    const bool onBoard = OnBoard(*this, m_nCellX, m_nCellY);
-    const auto moveTo = [this, n](int index) {
-        m_nCellX = index / n;
-        m_nCellY = index % n;
+    const bool onBoard = OnBoard(m_nCellX, m_nCellY);
+    const auto moveTo = [this](const CellPos& cell) {
+        m_nCellX = cell.x;
+        m_nCellY = cell.y;
     };
     int dx = 0;
     int dy = 0;
@@ -107,13 +104,11 @@ bool CBoardCtrl::OnKeyDown(int nKey)
         break;
     case Qt::Key_PageDown:
     case Qt::Key_PageUp:
-        if (const int next = StepMarkedCell(
-                *this, onBoard ? m_nCellX * n + m_nCellY : -1, nKey == Qt::Key_PageDown ? 1 : -1);
-            next >= 0)
-            moveTo(next);
+        if (const auto next = StepLegalCell(*this, nKey == Qt::Key_PageDown))
+            moveTo(*next);
         break;
     case Qt::Key_Space:
-        m_bKeyboardPointer = true;
+        m_bPointerMovedByKeys = true;
         // Exactly a click on the cell, with all of the click path's rules.
         if (onBoard)
             OnLButtonDown(
@@ -127,10 +122,11 @@ bool CBoardCtrl::OnKeyDown(int nKey)
             m_nCellX = std::clamp(m_nCellX + dx, 0, n - 1);
             m_nCellY = std::clamp(m_nCellY + dy, 0, n - 1);
         } else {
-            moveTo(std::max(0, StepMarkedCell(*this, -1, 1)));
+            // The first arrow goes to the first legal cell, or to the corner.
+            moveTo(StepLegalCell(*this, true).value_or(CellPos { 0, 0 }));
         }
     }
-    m_bKeyboardPointer = true;
+    m_bPointerMovedByKeys = true;
     Redraw();
     NotifyPointerCellFocus(*this);
     return true;

@@ -75,8 +75,9 @@ TEST_F(ClickPathTest, ClickWhileDiscsAreTurningChangesOnlyThePointerCell)
     }
 }
 
-// Keys on the board, one letter each: arrows L R U D, n Page Down, p Page Up, ' ' Space.
-// From a new game: where the pointer cell ends and what was queued.
+// Keys on the board, one letter each: arrows L R U D, n Page Down, p Page Up, ' ' Space,
+// S Shift+Right, which the board passes on. From a new game, or the position given: where
+// the pointer cell ends and what was queued.
 TEST_F(ClickPathTest, KeysMoveThePointerCellAndSpacePlaysItThroughTheClickPath)
 {
     struct Case {
@@ -85,7 +86,11 @@ TEST_F(ClickPathTest, KeysMoveThePointerCellAndSpacePlaysItThroughTheClickPath)
         Cell cell;
         Flips flips; // empty: nothing placed
         Cell played = { -1, -1 }; // where White was placed, if not on the pointer cell
+        const Rows* position = nullptr;
     };
+    // The start with a line of Black towards the corner: (7, 7) is White's last legal cell.
+    const Rows cornerLast = { "........", "........", "........", "...WB...", "...BW...",
+        ".....B..", "......B.", "........" };
     // White's legal cells, in the computer player's order: (2, 4), (3, 5), (4, 2), (5, 3) on
     // the two-player 8 x 8; (18, 22), (20, 18), (20, 22), (22, 18), (22, 22) on the
     // four-player 40 x 40.
@@ -106,14 +111,18 @@ TEST_F(ClickPathTest, KeysMoveThePointerCellAndSpacePlaysItThroughTheClickPath)
         { 4, 40, "n ", { 18, 22 }, { { 18, 21 }, { 18, 20 } } },
         { 4, 40, "p ", { 22, 22 }, { { 21, 21 }, { 20, 20 } } },
         { 4, 40, "p" + std::string(20, 'R') + std::string(20, 'D'), { 39, 39 }, {} },
+        { 2, 8, "p", { 7, 7 }, {}, {}, &cornerLast },
+        { 2, 8, "DS", { 2, 4 }, {} },
     };
     const std::map<char, Qt::Key> keys = { { 'L', Qt::Key_Left }, { 'R', Qt::Key_Right },
         { 'U', Qt::Key_Up }, { 'D', Qt::Key_Down }, { 'n', Qt::Key_PageDown },
-        { 'p', Qt::Key_PageUp }, { ' ', Qt::Key_Space } };
+        { 'p', Qt::Key_PageUp }, { ' ', Qt::Key_Space }, { 'S', Qt::Key_Right } };
     ShowBoard();
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << c.n << " \"" << c.keys << '"');
         m_board.StartGame(c.players, c.n, 0, kWhite);
+        if (c.position)
+            Lay(c.players, 0, kWhite, *c.position);
         m_board.m_nCellX = m_board.m_nCellY = -1;
         Rows expected = GetRows(m_board.m_nGrid, c.n);
         const Cell played = c.played.first >= 0 ? c.played : c.cell;
@@ -121,8 +130,10 @@ TEST_F(ClickPathTest, KeysMoveThePointerCellAndSpacePlaysItThroughTheClickPath)
             expected[played.second][played.first] = 'W';
 
         for (char key : c.keys) {
-            QKeyEvent press(QEvent::KeyPress, keys.at(key), Qt::NoModifier);
+            QKeyEvent press(
+                QEvent::KeyPress, keys.at(key), key == 'S' ? Qt::ShiftModifier : Qt::NoModifier);
             QCoreApplication::sendEvent(&m_board, &press);
+            EXPECT_EQ(press.isAccepted(), key != 'S') << key;
         }
 
         EXPECT_EQ(Cell(m_board.m_nCellX, m_board.m_nCellY), c.cell);

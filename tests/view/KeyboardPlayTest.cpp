@@ -112,15 +112,18 @@ TEST_F(KeyboardPlay, BoardReadsAsATableOfNamedCells)
     }
 
     // The largest side, and the pointer cell as the focused cell: with no legal cell the
-    // first arrow goes to (0, 0).
+    // first arrow goes to (0, 0), Right then to (1, 0), whose number among the table's
+    // children the focus event carries.
     SetPosition(40, {}, kWhite);
     m_board.setFocus();
     Key(Qt::Key_Down);
+    Key(Qt::Key_Right);
     QAccessibleInterface* board = QAccessible::queryAccessibleInterface(&m_board);
     EXPECT_EQ(board->childCount(), 1600);
     EXPECT_EQ(board->child(1599)->text(QAccessible::Name), "column 40, row 40: empty");
     ASSERT_TRUE(board->focusChild());
-    EXPECT_EQ(board->focusChild(), board->tableInterface()->cellAt(0, 0));
+    EXPECT_EQ(board->focusChild(), board->tableInterface()->cellAt(0, 1));
+    EXPECT_EQ(board->indexOfChild(board->focusChild()), 1);
     EXPECT_TRUE(board->focusChild()->state().focused);
 }
 
