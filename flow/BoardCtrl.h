@@ -11,12 +11,14 @@ class QPoint;
 class CBoardPainter;
 
 // The board widget: the game state of engine/ with its window. Its member functions are
-// defined in the folder of their role: the click path, the turn hand-off and the score
-// lines in flow/, painting and pointer tracking in view/.
+// defined in the folder of their role: the click path, the computer player, the turn
+// hand-off and the score lines in flow/; the widget's making, painting, pointer tracking,
+// keyboard play and the accessible table in view/. flow/ never includes a view/ header.
 class CBoardCtrl : public QWidget, public CBoardState {
 public:
     static constexpr int kBoardPixels = 400;
 
+    // view/: a 400 x 400 board that the game clock reaches through g_pBoard.
     explicit CBoardCtrl(QWidget* parent = nullptr);
     ~CBoardCtrl() override;
 
@@ -44,10 +46,10 @@ public:
     // OnLButtonDown. Returns false for any other key, which the widget passes on.
     bool OnKeyDown(int nKey);
     // view/: whether the painter frames the pointer cell: only while the board has the
-    // keyboard focus and the last pointer input came from the keyboard.
+    // keyboard focus and the pointer cell was last moved by the keyboard.
     bool ShowsKeyboardFrame() const;
-    // Set by keyboard play, cleared by the mouse.
-    bool m_bKeyboardPointer = false;
+    // The pointer cell was last moved by the keyboard rather than the mouse.
+    bool m_bPointerMovedByKeys = false;
 
     ScoreEntry m_scores[kMaxPlayers];
 

@@ -2,9 +2,26 @@
 
 #include <QPainter>
 
+#include "view/BoardAccessible.h"
 #include "view/BoardPainter.h"
 #include "view/KeyboardPlay.h"
 #include "view/XTMemDC.h"
+
+// The widget is made here rather than with the game flow: it owns the painter, and a screen
+// reader reads it through the table that view/ provides.
+CBoardCtrl::CBoardCtrl(QWidget* parent)
+    : QWidget(parent)
+{
+    setFixedSize(kBoardPixels, kBoardPixels);
+    g_pBoard = this;
+    InstallBoardAccessible();
+}
+
+CBoardCtrl::~CBoardCtrl()
+{
+    if (g_pBoard == this)
+        g_pBoard = nullptr;
+}
 
 void CBoardCtrl::paintEvent(QPaintEvent*) { OnPaint(); }
 

@@ -16,7 +16,7 @@ void CBoardCtrl::OnMouseMove(unsigned, const QPointF& point)
 {
     m_nCellX = PixelToCell(point.x(), width(), m_nBoardSize);
     m_nCellY = PixelToCell(point.y(), height(), m_nBoardSize);
-    m_bKeyboardPointer = false;
+    m_bPointerMovedByKeys = false;
     // Also within one cell: the board is repainted at every move.
     Redraw();
 }
