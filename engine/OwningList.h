@@ -28,19 +28,6 @@ public:
         return item;
     }
 
-    // Deletes the first slot holding the item and closes the gap; an item not listed is
-    // left alone.
-    void Remove(T* item)
-    {
-        for (auto it = m_items.begin(); it != m_items.end(); ++it) {
-            if (*it == item) {
-                m_items.erase(it);
-                delete item;
-                return;
-            }
-        }
-    }
-
     // Takes the first record out: returns a copy, deletes it and closes the gap. The list
     // must not be empty.
     T PopFront()
@@ -65,7 +52,6 @@ public:
     int GetCount() const { return static_cast<int>(m_items.size()); }
     bool IsEmpty() const { return m_items.empty(); }
     T* GetAt(int i) const { return m_items[static_cast<size_t>(i)]; }
-    T* First() const { return m_items.empty() ? nullptr : m_items.front(); }
 
 private:
     std::vector<T*> m_items;

@@ -7,6 +7,15 @@ namespace {
 // By the fifth advance of one hand-off every colour in play has been seen unable to move.
 constexpr int kMaxAdvances = 5;
 
+// Whether any of the first nPlayers colours has a disc.
+bool HasDiscsInPlay(const int counts[kMaxPlayers], int nPlayers)
+{
+    for (int c = 0; c < nPlayers; ++c)
+        if (counts[c] > 0)
+            return true;
+    return false;
+}
+
 } // namespace
 
 int NextPlayer(int nPlayer, int nPlayers) { return nPlayer % nPlayers + 1; }
@@ -39,12 +48,4 @@ int SingleWinner(const int counts[kMaxPlayers])
             return c + 1;
     }
     return 0;
-}
-
-bool HasDiscsInPlay(const int counts[kMaxPlayers], int nPlayers)
-{
-    for (int c = 0; c < nPlayers; ++c)
-        if (counts[c] > 0)
-            return true;
-    return false;
 }

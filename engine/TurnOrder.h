@@ -24,6 +24,3 @@ TurnStep DecideTurn(const CBoardState& board, int nAdvance);
 // The colour whose count beats each of the other three, or 0 when the highest is shared.
 // counts is indexed colour - 1; colours not in play count 0.
 int SingleWinner(const int counts[kMaxPlayers]);
-
-// Whether any of the first nPlayers colours has a disc.
-bool HasDiscsInPlay(const int counts[kMaxPlayers], int nPlayers);
