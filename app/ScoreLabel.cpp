@@ -1,5 +1,6 @@
 #include "app/ScoreLabel.h"
 
+#include <QEvent>
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <QPainter>
@@ -15,15 +16,26 @@ CScoreLabel::CScoreLabel(QWidget* pParent)
 
 QFont CScoreLabel::FittedFont() const
 {
-    QFont fitted = font();
     const int nWidth = contentsRect().width();
+    if (nWidth == m_nFittedWidth && text() == m_fittedText)
+        return m_fitted;
+    m_fittedText = text();
+    m_nFittedWidth = nWidth;
+    m_fitted = font();
     // One pixel of height at a time, from the window's own size down: the largest that fits.
-    for (int nPixels = QFontInfo(fitted).pixelSize(); nPixels > 1; --nPixels) {
-        if (QFontMetrics(fitted).horizontalAdvance(text()) <= nWidth)
+    for (int nPixels = QFontInfo(m_fitted).pixelSize(); nPixels > 1; --nPixels) {
+        if (QFontMetrics(m_fitted).horizontalAdvance(m_fittedText) <= nWidth)
             break;
-        fitted.setPixelSize(nPixels - 1);
+        m_fitted.setPixelSize(nPixels - 1);
     }
-    return fitted;
+    return m_fitted;
+}
+
+void CScoreLabel::changeEvent(QEvent* pEvent)
+{
+    if (pEvent->type() == QEvent::FontChange)
+        m_nFittedWidth = -1;
+    QLabel::changeEvent(pEvent);
 }
 
 void CScoreLabel::paintEvent(QPaintEvent* pEvent)

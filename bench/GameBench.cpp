@@ -16,15 +16,16 @@
 
 #include <QApplication>
 #include <QEvent>
-#include <QLabel>
 #include <QString>
 #include <QVBoxLayout>
 #include <QWidget>
 
+#include "app/ScoreLabel.h"
 #include "bench/BenchBoards.h"
 #include "engine/SharedRandom.h"
 #include "flow/BoardCtrl.h"
 #include "flow/GameTimerProc.h"
+#include "platform/DialogUnits.h"
 #include "platform/MessageBox.h"
 #include "tests/support/QtSupport.h"
 
@@ -41,8 +42,13 @@ public:
         auto* layout = new QVBoxLayout(&m_window);
         m_pBoard = new CBoardCtrl(&m_window);
         layout->addWidget(m_pBoard);
+        // The labels in the window's font at the size of their place there, 82 x 8 dialog
+        // units, so that the longer lines are fitted as in the game.
+        m_window.setFont(DialogFont());
+        const QSize place = CDialogUnits(m_window.font()).Size(82, 8);
         for (ScoreEntry& score : m_pBoard->m_scores) {
-            score.m_pLabel = new QLabel(&m_window);
+            score.m_pLabel = new CScoreLabel(&m_window);
+            score.m_pLabel->setFixedSize(place);
             layout->addWidget(score.m_pLabel);
         }
         m_pBoard->installEventFilter(&m_paints);
@@ -115,12 +121,12 @@ void BM_MoveAndHandOff(benchmark::State& state)
 
     board.StartGame(4, n, 0, kWhite);
     bench::PlayToMidGame(board);
-    const auto legal = bench::LegalCells(board);
-    if (legal.empty()) {
+    const CellPosList legal = board.LegalMoves();
+    if (legal.IsEmpty()) {
         state.SkipWithError("the mid-game board has no legal move");
         return;
     }
-    const CellPos move = legal[legal.size() / 2];
+    const CellPos move = *legal.GetAt(legal.GetCount() / 2);
     Grid saved;
     std::memcpy(saved, board.m_nGrid, sizeof(Grid));
     const int player = board.m_nCurrentPlayer;

@@ -154,6 +154,13 @@ TEST_F(MainDlgTest, EveryScoreLineShowsWholeInsideTheFrame)
             if (n == 8) {
                 EXPECT_EQ(fitted, label.font()) << text.toStdString();
             }
+            // And it is drawn so: as a plain label in the fitted font draws it.
+            QLabel plain(text, &dlg);
+            plain.setFont(fitted);
+            plain.setAlignment(label.alignment());
+            plain.setGeometry(label.geometry());
+            EXPECT_TRUE(const_cast<CScoreLabel&>(label).grab().toImage() == plain.grab().toImage())
+                << text.toStdString();
         }
     }
 }
