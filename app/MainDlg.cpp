@@ -111,6 +111,11 @@ void CMainDlg::CreateMenuBar()
     QAction* pAbout = m_pMenuBar->addAction(QString::fromUtf8(AppTexts::kMenuAbout));
     pAbout->setObjectName(IdName(kIdAbout));
     connect(pAbout, &QAction::triggered, this, [this] { OnAbout(); });
+
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget* pOld, QWidget* pNow) {
+        if (pNow == m_pMenuBar && pOld && pOld->window() == this)
+            m_pFocusBeforeMenuBar = pOld;
+    });
 }
 
 void CMainDlg::Place(QWidget& control, const QRect& rect)
@@ -299,8 +304,17 @@ void CMainDlg::OnAbout()
     CAboutDlg dlg(this);
     // It blocks this window only: a pass or result message open beside it stays answerable.
     dlg.setWindowModality(Qt::WindowModal);
-    const CKeyboardReturn keyboard(dlg);
-    dlg.exec();
+    {
+        const CKeyboardReturn keyboard(dlg);
+        dlg.exec();
+    }
+    // Opened with the keys of the menu bar, which holds the keyboard while they walk it, the
+    // box hands the keyboard back to the bar. The bar lets go of it only if this window is
+    // active by then, which under X it is not yet: the control it took the keyboard from
+    // gets it back here instead, or it would stay in the bar, where Escape, Enter and the
+    // board's keys do nothing.
+    if (focusWidget() == m_pMenuBar && m_pFocusBeforeMenuBar)
+        m_pFocusBeforeMenuBar->setFocus(Qt::OtherFocusReason);
 }
 
 void CMainDlg::OnHelp()
