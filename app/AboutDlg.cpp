@@ -17,7 +17,7 @@ constexpr int kHeight = 175;
 CAboutDlg::CAboutDlg(QWidget* pParent)
     : QDialog(pParent)
 {
-    setWindowTitle(QString::fromUtf8(AppTexts::kAboutCaption));
+    setWindowTitle(AppTexts::Tr(AppTexts::kAboutCaption));
     // A caption without a system menu: the box closes through its button and keys only.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     setFont(DialogFont());
@@ -31,7 +31,7 @@ CAboutDlg::CAboutDlg(QWidget* pParent)
     pPicture->setGeometry(QRect(units.Rect(7, 7, 0, 0).topLeft(), picture.size()));
 
     const auto addText = [&](const char* pText, const QRect& rect) {
-        auto* pLabel = new QLabel(QString::fromUtf8(pText), this);
+        auto* pLabel = new QLabel(AppTexts::Tr(pText), this);
         pLabel->setTextFormat(Qt::PlainText);
         pLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         pLabel->setWordWrap(rect.height() > units.CharHeight());
@@ -41,7 +41,7 @@ CAboutDlg::CAboutDlg(QWidget* pParent)
     addText(AppTexts::kAboutNotice, units.Rect(8, 128, 149, 8));
     addText(AppTexts::kAboutLongNotice, units.Rect(7, 140, 171, 28));
 
-    auto* pClose = new QPushButton(QString::fromUtf8(AppTexts::kAboutClose), this);
+    auto* pClose = new QPushButton(AppTexts::Tr(AppTexts::kAboutClose), this);
     pClose->setDefault(true);
     pClose->setGeometry(units.Rect(157, 114, 50, 14));
     connect(pClose, &QPushButton::clicked, this, &QDialog::accept);

@@ -18,7 +18,7 @@ bool CGameApp::InitInstance()
     if (!StartSocketLayer()) {
         // There is no application title: the executable's name serves as the caption.
         const QString caption = QFileInfo(QApplication::applicationFilePath()).completeBaseName();
-        ShowMessage(QString::fromUtf8(AppTexts::kSocketFailure), caption, MessageIcon::Exclamation);
+        ShowMessage(AppTexts::Tr(AppTexts::kSocketFailure), caption, MessageIcon::Exclamation);
         return false;
     }
 

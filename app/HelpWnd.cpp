@@ -17,9 +17,9 @@ constexpr int kTextWidth = 460;
 CHelpWnd::CHelpWnd(QWidget* pParent)
     : QWidget(pParent, Qt::Window)
 {
-    setWindowTitle(QString::fromUtf8(AppTexts::kHelpCaption));
+    setWindowTitle(AppTexts::Tr(AppTexts::kHelpCaption));
 
-    auto* pText = new QLabel(QString::fromUtf8(AppTexts::kHelpText), this);
+    auto* pText = new QLabel(AppTexts::Tr(AppTexts::kHelpText), this);
     pText->setObjectName(QStringLiteral("text"));
     pText->setTextFormat(Qt::RichText);
     pText->setWordWrap(true);
@@ -27,7 +27,7 @@ CHelpWnd::CHelpWnd(QWidget* pParent)
     // Readable line by line with the keys too, not only with the mouse.
     pText->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
 
-    auto* pClose = new QPushButton(QString::fromUtf8(AppTexts::kHelpClose), this);
+    auto* pClose = new QPushButton(AppTexts::Tr(AppTexts::kHelpClose), this);
     connect(pClose, &QPushButton::clicked, this, &QWidget::close);
 
     auto* pLayout = new QVBoxLayout(this);

@@ -1,7 +1,5 @@
 #include "app/MainDlg.h"
 
-#include <span>
-
 #include <QApplication>
 #include <QEventLoop>
 #include <QFrame>
@@ -41,10 +39,12 @@ constexpr int kIdMenuBar = 129;
 
 QString IdName(int nId) { return QString::number(nId); }
 
-void Fill(QComboBox& list, std::span<const char* const> items)
+QStringList ColourNames()
 {
-    for (const char* pItem : items)
-        list.addItem(QString::fromUtf8(pItem));
+    QStringList names;
+    for (const char* pName : kColourNames)
+        names << FlowTr(pName);
+    return names;
 }
 
 } // namespace
@@ -67,7 +67,7 @@ CMainDlg::CMainDlg(QWidget* pParent)
     m_hIcon.addFile(QStringLiteral(":/icons/tessera-16.png"), QSize(16, 16));
     m_hIcon.addFile(QStringLiteral(":/icons/tessera-32.png"), QSize(32, 32));
 
-    setWindowTitle(QString::fromUtf8(AppTexts::kMainCaption));
+    setWindowTitle(AppTexts::Tr(AppTexts::kMainCaption));
     // An ordinary application window, as taskbars and window lists expect one, with a caption
     // and a close box and nothing else: no minimise, maximise or help button.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
@@ -100,15 +100,15 @@ void CMainDlg::CreateMenuBar()
 
     // The texts after the tab show key combinations that are deliberately bound to nothing:
     // only Exit and About do anything at all.
-    QMenu* pGame = m_pMenuBar->addMenu(QString::fromUtf8(AppTexts::kMenuGame));
-    pGame->addAction(QString::fromUtf8(AppTexts::kMenuOpen))->setObjectName(IdName(kIdOpen));
-    pGame->addAction(QString::fromUtf8(AppTexts::kMenuSave))->setObjectName(IdName(kIdSave));
+    QMenu* pGame = m_pMenuBar->addMenu(AppTexts::Tr(AppTexts::kMenuGame));
+    pGame->addAction(AppTexts::Tr(AppTexts::kMenuOpen))->setObjectName(IdName(kIdOpen));
+    pGame->addAction(AppTexts::Tr(AppTexts::kMenuSave))->setObjectName(IdName(kIdSave));
     pGame->addSeparator();
-    QAction* pExit = pGame->addAction(QString::fromUtf8(AppTexts::kMenuExit));
+    QAction* pExit = pGame->addAction(AppTexts::Tr(AppTexts::kMenuExit));
     pExit->setObjectName(IdName(kIdExit));
     connect(pExit, &QAction::triggered, this, [this] { OnExit(); });
 
-    QAction* pAbout = m_pMenuBar->addAction(QString::fromUtf8(AppTexts::kMenuAbout));
+    QAction* pAbout = m_pMenuBar->addAction(AppTexts::Tr(AppTexts::kMenuAbout));
     pAbout->setObjectName(IdName(kIdAbout));
     connect(pAbout, &QAction::triggered, this, [this] { OnAbout(); });
 
@@ -126,7 +126,7 @@ void CMainDlg::Place(QWidget& control, const QRect& rect)
 void CMainDlg::CreateControls(const CDialogUnits& units)
 {
     const auto addLabel = [&](const char* pText, int x, int y, int cx, int cy) {
-        auto* pLabel = new QLabel(QString::fromUtf8(pText), this);
+        auto* pLabel = new QLabel(AppTexts::Tr(pText), this);
         pLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         Place(*pLabel, units.Rect(x, y, cx, cy));
     };
@@ -140,9 +140,9 @@ void CMainDlg::CreateControls(const CDialogUnits& units)
     // A drop-down list's height in the layout is that of its opened list; closed, it is as
     // high as its style makes it.
     const auto placeList
-        = [&](QComboBox& list, int nId, int x, int y, int cx, std::span<const char* const> items) {
+        = [&](QComboBox& list, int nId, int x, int y, int cx, const QStringList& items) {
               list.setObjectName(IdName(nId));
-              Fill(list, items);
+              list.addItems(items);
               const QRect rect = units.Rect(x, y, cx, 0);
               Place(list, QRect(rect.left(), rect.top(), rect.width(), list.sizeHint().height()));
           };
@@ -155,37 +155,39 @@ void CMainDlg::CreateControls(const CDialogUnits& units)
     for (int i = 0; i < kMaxPlayers; ++i) {
         QLabel& label = *scoreLabels[i];
         label.setObjectName(IdName(kIdScoreWhite + i));
-        label.setText(QString::asprintf(AppTexts::kInitialScoreFormat, AppTexts::kColourNames[i]));
+        label.setText(
+            AppTexts::Tr(AppTexts::kInitialScoreFormat).arg(FlowTr(AppTexts::kColourNames[i])));
         // The lines of the big boards are too long for these 82 units; the label draws them
         // smaller rather than run over the frame.
         Place(label, units.Rect(91, 207 + 10 * i, 82, 8));
     }
 
-    auto* pGroup = new QGroupBox(QString::fromUtf8(AppTexts::kSettings), this);
+    auto* pGroup = new QGroupBox(AppTexts::Tr(AppTexts::kSettings), this);
     Place(*pGroup, units.Rect(7, 7, 169, 248));
     pGroup->lower();
 
     addLabel(AppTexts::kPlayersLabel, 15, 20, 55, 8);
-    placeList(m_cmbPlayers, kIdPlayers, 15, 30, 140, AppTexts::kPlayerCounts);
+    placeList(m_cmbPlayers, kIdPlayers, 15, 30, 140, AppTexts::Tr(AppTexts::kPlayerCounts));
     addLabel(AppTexts::kMapSizeLabel, 15, 50, 55, 8);
-    placeList(m_cmbMapSize, kIdMapSize, 15, 60, 140, AppTexts::kMapSizes);
+    placeList(m_cmbMapSize, kIdMapSize, 15, 60, 140, AppTexts::Tr(AppTexts::kMapSizes));
     addLine(15, 80, 150);
     addLabel(AppTexts::kComputerPlayersLabel, 15, 90, 85, 10);
-    placeList(
-        m_cmbComputerPlayers, kIdComputerPlayers, 15, 100, 140, AppTexts::kComputerPlayerCounts);
+    placeList(m_cmbComputerPlayers, kIdComputerPlayers, 15, 100, 140,
+        AppTexts::Tr(AppTexts::kComputerPlayerCounts));
     addLabel(AppTexts::kComputerSkillLabel, 15, 120, 150, 10);
-    placeList(m_cmbComputerSkill, kIdComputerSkill, 15, 130, 140, AppTexts::kComputerSkills);
+    placeList(m_cmbComputerSkill, kIdComputerSkill, 15, 130, 140,
+        AppTexts::Tr(AppTexts::kComputerSkills));
     addLine(15, 150, 149);
 
     m_chkRandomFirstPlayer.setObjectName(IdName(kIdRandomFirstPlayer));
-    m_chkRandomFirstPlayer.setText(QString::fromUtf8(AppTexts::kRandomFirstPlayer));
+    m_chkRandomFirstPlayer.setText(AppTexts::Tr(AppTexts::kRandomFirstPlayer));
     Place(m_chkRandomFirstPlayer, units.Rect(15, 160, 85, 10));
 
     addLabel(AppTexts::kFirstPlayerLabel, 15, 175, 40, 10);
-    placeList(m_cmbFirstPlayer, kIdFirstPlayer, 60, 175, 95, AppTexts::kColourNames);
+    placeList(m_cmbFirstPlayer, kIdFirstPlayer, 60, 175, 95, ColourNames());
     addLine(15, 195, 149);
 
-    auto* pCreate = new QPushButton(QString::fromUtf8(AppTexts::kCreateNewGame), this);
+    auto* pCreate = new QPushButton(AppTexts::Tr(AppTexts::kCreateNewGame), this);
     pCreate->setObjectName(IdName(kIdCreateNewGame));
     // The window has no default button, so Enter means OK everywhere but on this button.
     pCreate->setAutoDefault(false);
@@ -204,7 +206,7 @@ void CMainDlg::CreateControls(const CDialogUnits& units)
     };
     const QList<QLabel*> labels = findChildren<QLabel*>(Qt::FindDirectChildrenOnly);
     for (const auto& [pList, pName] : listNames) {
-        const QString name = QString::fromUtf8(pName);
+        const QString name = AppTexts::Tr(pName);
         pList->setAccessibleName(name);
         for (QLabel* pLabel : labels)
             if (pLabel->text() == name)
@@ -244,7 +246,7 @@ void CMainDlg::OnInitDialog()
     m_gameClock.start(kTickMs);
     SetMessageClock(GameTimerProc);
 
-    AddSystemMenuItem(*this, QString::fromUtf8(AppTexts::kSystemMenuAbout), [this] { OnAbout(); });
+    AddSystemMenuItem(*this, AppTexts::Tr(AppTexts::kSystemMenuAbout), [this] { OnAbout(); });
     setWindowIcon(m_hIcon);
 
     // Painting, pointer and computer moves all reckon cells from a 400-pixel square.

@@ -31,9 +31,9 @@ void CMainDlg::OnSelchangePlayers()
     m_cmbFirstPlayer.clear();
     m_cmbComputerPlayers.clear();
     for (int i = 0; i < nPlayers; ++i)
-        m_cmbFirstPlayer.addItem(QString::fromUtf8(AppTexts::kColourNames[i]));
+        m_cmbFirstPlayer.addItem(FlowTr(AppTexts::kColourNames[i]));
     for (int i = 0; i <= nPlayers; ++i)
-        m_cmbComputerPlayers.addItem(QString::asprintf(AppTexts::kPlayersFormat, i));
+        m_cmbComputerPlayers.addItem(AppTexts::Tr(AppTexts::kPlayersFormat, i));
 
     // A choice that the new count still offers is kept; any other falls back to the first.
     m_cmbFirstPlayer.setCurrentIndex(nFirst >= 0 && nFirst < nPlayers ? nFirst : 0);

@@ -12,7 +12,7 @@ void CBoardCtrl::MakeComputerMove()
     // The order decides which cell a given random value picks, and so makes games replay.
     const CellPosList candidates = LegalMoves();
     if (candidates.IsEmpty()) {
-        const QString problem = QLatin1String(kProblemText);
+        const QString problem = FlowTr(kProblemText);
         ShowMessage(problem, problem);
         return;
     }

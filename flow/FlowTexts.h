@@ -1,26 +1,44 @@
 #pragma once
 
+#include <QCoreApplication>
+#include <QString>
+
 #include "engine/Grid.h"
 
 // Everything the game flow shows to the players, in one place. The spelling is the game's
-// own and stays as it is.
+// own and stays as it is in English; other languages come from the translations, which look
+// each text up by its English form in the context "FlowTexts". QT_TRANSLATE_NOOP only marks a
+// text for lupdate; FlowTr translates it where it is shown.
+
+inline QString FlowTr(const char* pText, int n = -1)
+{
+    return QCoreApplication::translate("FlowTexts", pText, nullptr, n);
+}
 
 // Index colour - 1.
-constexpr const char* kColourNames[kMaxPlayers] = { "White", "Black", "Red", "Green" };
+constexpr const char* kColourNames[kMaxPlayers]
+    = { QT_TRANSLATE_NOOP("FlowTexts", "White"), QT_TRANSLATE_NOOP("FlowTexts", "Black"),
+          QT_TRANSLATE_NOOP("FlowTexts", "Red"), QT_TRANSLATE_NOOP("FlowTexts", "Green") };
 
-// One score line: the colour's name, then its discs and the cells of the board. The name is
-// padded to five letters, so that Red's numbers start where the other names' do.
-constexpr const char* kScoreFormat = "%-5s %d / %d";
+// One score line: %1 the colour's name, %2 its discs, %3 the cells of the board. The name is
+// padded to the longest of the four names, so that Red's numbers start where the other
+// names' do.
+//: A score line, 123 pixels wide at 8 x 8: keep it short.
+constexpr const char* kScoreFormat = QT_TRANSLATE_NOOP("FlowTexts", "%1 %2 / %3");
 // Appended, without a blank, to the line of the colour to move.
-constexpr const char* kPlayingMarker = "<Playing>";
+//: Marks the colour to move at the end of its score line: a word or two at most.
+constexpr const char* kPlayingMarker = QT_TRANSLATE_NOOP("FlowTexts", "<Playing>");
 
-// %s is the colour's name.
-constexpr const char* kPassFormat = "%s has no choise, it will have to skip his/her turn.";
-constexpr const char* kPassCaption = "No Choise";
+// %1 is the colour's name.
+//: %1 is a colour's name: the wording must suit all four.
+constexpr const char* kPassFormat
+    = QT_TRANSLATE_NOOP("FlowTexts", "%1 has no choise, it will have to skip his/her turn.");
+constexpr const char* kPassCaption = QT_TRANSLATE_NOOP("FlowTexts", "No Choise");
 // Text and caption alike.
-constexpr const char* kWonFormat = "%s has won the game";
-constexpr const char* kNoWinnerText = "More then 1 player has won.";
-constexpr const char* kNoWinnerCaption = "We have no single winner";
+//: %1 is a colour's name: the wording must suit all four.
+constexpr const char* kWonFormat = QT_TRANSLATE_NOOP("FlowTexts", "%1 has won the game");
+constexpr const char* kNoWinnerText = QT_TRANSLATE_NOOP("FlowTexts", "More then 1 player has won.");
+constexpr const char* kNoWinnerCaption = QT_TRANSLATE_NOOP("FlowTexts", "We have no single winner");
 
 // The computer player found no cell to play: text and caption alike.
-constexpr const char* kProblemText = "PROBLEM";
+constexpr const char* kProblemText = QT_TRANSLATE_NOOP("FlowTexts", "PROBLEM");

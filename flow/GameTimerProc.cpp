@@ -16,10 +16,10 @@ void EndGame(CBoardCtrl& board)
     int counts[kMaxPlayers];
     board.CountDiscs(counts);
     if (const int winner = SingleWinner(counts)) {
-        const QString text = QString::asprintf(kWonFormat, kColourNames[winner - 1]);
+        const QString text = FlowTr(kWonFormat).arg(FlowTr(kColourNames[winner - 1]));
         ShowMessage(text, text);
     } else {
-        ShowMessage(QLatin1String(kNoWinnerText), QLatin1String(kNoWinnerCaption));
+        ShowMessage(FlowTr(kNoWinnerText), FlowTr(kNoWinnerCaption));
     }
 }
 
@@ -55,8 +55,8 @@ void HandOnTurn(CBoardCtrl& board)
         board.Redraw();
         const unsigned generation = board.m_nGeneration;
         const QString text
-            = QString::asprintf(kPassFormat, kColourNames[board.m_nCurrentPlayer - 1]);
-        ShowMessage(text, QLatin1String(kPassCaption));
+            = FlowTr(kPassFormat).arg(FlowTr(kColourNames[board.m_nCurrentPlayer - 1]));
+        ShowMessage(text, FlowTr(kPassCaption));
         // The box keeps the clock and the window going, so a new game may have been laid
         // (or the board closed) meanwhile; that game is none of this tick's business.
         if (g_pBoard != &board || board.m_nGeneration != generation)

@@ -24,8 +24,7 @@ int CellIndex(const CBoardCtrl& board, int x, int y) { return y * Side(board) + 
 
 QString ColourName(int nColour)
 {
-    return nColour >= 1 && nColour <= kMaxPlayers ? QString::fromUtf8(kColourNames[nColour - 1])
-                                                  : QString();
+    return nColour >= 1 && nColour <= kMaxPlayers ? FlowTr(kColourNames[nColour - 1]) : QString();
 }
 
 // Discs a marked move would turn: the cells between it and each line's closing disc.
@@ -44,12 +43,12 @@ QString CellName(const CBoardCtrl& board, int x, int y)
     if (value > kEmpty)
         content = ColourName(value);
     else if (!board.IsLegalMove(x, y))
-        content = QString::fromUtf8(kEmptyCell);
+        content = ViewTr(kEmptyCell);
     else if (const int discs = DiscsTurned(board, x, y); discs == 1)
-        content = QString::fromUtf8(kLegalCellOneDisc);
+        content = ViewTr(kLegalCellOneDisc);
     else
-        content = QString::fromUtf8(kLegalCellFormat).arg(discs);
-    return QString::fromUtf8(kCellNameFormat).arg(x + 1).arg(y + 1).arg(content);
+        content = ViewTr(kLegalCellFormat, discs);
+    return ViewTr(kCellNameFormat).arg(x + 1).arg(y + 1).arg(content);
 }
 
 class CBoardAccessible;
@@ -154,7 +153,7 @@ public:
     {
         if (t != QAccessible::Name)
             return QAccessibleWidget::text(t);
-        return QString::fromUtf8(kBoardNameFormat)
+        return ViewTr(kBoardNameFormat)
             .arg(Board()->m_nBoardSize)
             .arg(ColourName(Board()->m_nCurrentPlayer));
     }

@@ -1,13 +1,26 @@
 #pragma once
 
+#include <QCoreApplication>
+#include <QString>
+
 // What a screen reader says of the board, beside the game flow's texts (flow/FlowTexts.h)
-// whose colour names it uses. Columns and rows count from 1 here.
+// whose colour names it uses. Columns and rows count from 1 here. Each text is marked for
+// lupdate and translated where it is used, in the context "ViewTexts".
+
+inline QString ViewTr(const char* pText, int n = -1)
+{
+    return QCoreApplication::translate("ViewTexts", pText, nullptr, n);
+}
 
 // %1 is the board's side, %2 the colour to move.
-constexpr const char* kBoardNameFormat = "Board, %1 by %1, %2 to move";
+constexpr const char* kBoardNameFormat
+    = QT_TRANSLATE_NOOP("ViewTexts", "Board, %1 by %1, %2 to move");
 // %1 the column, %2 the row, %3 what the cell holds: a colour's name or one of the texts below.
-constexpr const char* kCellNameFormat = "column %1, row %2: %3";
-constexpr const char* kEmptyCell = "empty";
-// A marked legal move; %1 is the number of discs it turns.
-constexpr const char* kLegalCellFormat = "empty, legal move, turns %1 discs";
-constexpr const char* kLegalCellOneDisc = "empty, legal move, turns 1 disc";
+constexpr const char* kCellNameFormat = QT_TRANSLATE_NOOP("ViewTexts", "column %1, row %2: %3");
+constexpr const char* kEmptyCell = QT_TRANSLATE_NOOP("ViewTexts", "empty");
+// A marked legal move; %n is the number of discs it turns, two or more (the plural forms of
+// some languages differ between 2, 5 and 22).
+constexpr const char* kLegalCellFormat
+    = QT_TRANSLATE_N_NOOP("ViewTexts", "empty, legal move, turns %n discs");
+constexpr const char* kLegalCellOneDisc
+    = QT_TRANSLATE_NOOP("ViewTexts", "empty, legal move, turns 1 disc");
