@@ -6,12 +6,21 @@
 #include <cstring>
 
 #include "app/GameApp.h"
+#include "app/Translations.h"
 
 namespace {
+
+// Printed while the application is being made, before QCoreApplication::translate can reach
+// a translation; the program's name leads every line in every language.
+constexpr const char* kNoDisplayNamed = QT_TRANSLATE_NOOP(
+    "main", "tessera: needs a graphical session, and cannot open display \"%1\"");
+constexpr const char* kNoDisplaySet = QT_TRANSLATE_NOOP(
+    "main", "tessera: needs a graphical session, and no display is set (DISPLAY)");
 
 // The display the program is asked to use: -display's argument, else DISPLAY.
 const char* g_pDisplay = nullptr;
 QtMessageHandler g_previousHandler = nullptr;
+const CTranslations* g_pTranslations = nullptr;
 // What the platform layer says while the application starts, held back until it is known
 // whether it started.
 QStringList g_startupMessages;
@@ -27,12 +36,11 @@ void StartupMessageHandler(QtMsgType type, const QMessageLogContext& context, co
                 + text;
         return;
     }
-    if (g_pDisplay && *g_pDisplay)
-        std::fprintf(stderr, "tessera: needs a graphical session, and cannot open display \"%s\"\n",
-            g_pDisplay);
-    else
-        std::fprintf(
-            stderr, "tessera: needs a graphical session, and no display is set (DISPLAY)\n");
+    const QString line = g_pDisplay && *g_pDisplay
+        ? g_pTranslations->Translate("main", kNoDisplayNamed)
+              .arg(QString::fromLocal8Bit(g_pDisplay))
+        : g_pTranslations->Translate("main", kNoDisplaySet);
+    std::fputs((line + QLatin1Char('\n')).toLocal8Bit().constData(), stderr);
     std::fflush(stderr);
     std::_Exit(1);
 }
@@ -46,9 +54,15 @@ int main(int argc, char* argv[])
         if (std::strcmp(argv[i], "-display") == 0)
             g_pDisplay = argv[i + 1];
 
+    // Loaded before the application, whose making may already have to say why it failed;
+    // in force from the first window on, the socket layer's failure message included.
+    CTranslations translations(CTranslations::PlayerLanguage());
+    g_pTranslations = &translations;
+
     g_previousHandler = qInstallMessageHandler(StartupMessageHandler);
     QApplication application(argc, argv);
     qInstallMessageHandler(g_previousHandler);
+    translations.Install();
     for (const QString& message : std::as_const(g_startupMessages))
         qWarning().noquote() << message;
 

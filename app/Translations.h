@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QString>
+#include <QTranslator>
+
+// The game's texts and Qt's own (the message boxes' buttons, the lists' context menus) in one
+// language. The game's translations are compiled into the program as :/i18n/tessera_<lang>.qm;
+// Qt's come from the system's Qt translations, in the same language, where they are installed.
+// Both are taken out of force again when the object goes.
+class CTranslations {
+public:
+    // The language the player reads: the first of the languages the environment asks for
+    // (LANGUAGE, LC_ALL, LC_MESSAGES, LANG, as Qt reads them) that the game has a translation
+    // for, named as the translation is ("de", "pt_BR"). Empty for English, the language of
+    // the texts themselves, where the search stops (LANGUAGE=en:de means English), and when
+    // no language listed has a translation. Portuguese of every country gets the Brazilian
+    // translation.
+    static QString PlayerLanguage();
+
+    // Loads the translations of a language the game has; an empty or unknown one loads
+    // nothing, and the game stays in English.
+    explicit CTranslations(const QString& language);
+    CTranslations(const CTranslations&) = delete;
+    CTranslations& operator=(const CTranslations&) = delete;
+
+    // The language loaded, empty for English.
+    const QString& Language() const { return m_language; }
+    // Puts the translations in force for QCoreApplication::translate. Needs the application
+    // object; before it exists, Translate answers.
+    void Install();
+    // A text of the game in the language loaded, or the text itself where it has none.
+    QString Translate(const char* pContext, const char* pText) const;
+
+private:
+    QString m_language;
+    QTranslator m_game;
+    QTranslator m_qt;
+};
