@@ -1,15 +1,21 @@
 #include "tests/app/AppFixture.h"
 
 #include <QCheckBox>
+#include <QDir>
 #include <QGroupBox>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QScreen>
 #include <QShortcut>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <QStyleOptionComboBox>
 #include <QTimer>
 #include <QWindow>
 
 #include "app/AboutDlg.h"
+#include "app/AppTexts.h"
 #include "app/HelpWnd.h"
 
 namespace {
@@ -61,6 +67,62 @@ QMessageBox* OpenBox()
     return nullptr;
 }
 
+// Every text of a window shows whole, measured with the metrics and the style its control
+// draws it with: a label on its one line or, wrapped, within its height; a check box with its
+// indicator; a push button's text within the button's contents, frame and margins off; each
+// entry of a list within the list's text field (less the pixel each side where it is drawn);
+// a frame's title.
+void ExpectTextsWhole(const QWidget& window)
+{
+    for (const QLabel* pLabel : window.findChildren<QLabel*>()) {
+        if (pLabel->text().isEmpty())
+            continue;
+        const std::string text = pLabel->text().toStdString();
+        if (pLabel->wordWrap())
+            EXPECT_LE(pLabel->heightForWidth(pLabel->width()), pLabel->height()) << text;
+        else
+            EXPECT_LE(pLabel->sizeHint().width(), pLabel->width()) << text;
+        EXPECT_LE(pLabel->fontMetrics().height(), pLabel->height()) << text;
+    }
+    for (const QCheckBox* pBox : window.findChildren<QCheckBox*>()) {
+        EXPECT_LE(pBox->sizeHint().width(), pBox->width()) << pBox->text().toStdString();
+        EXPECT_LE(pBox->fontMetrics().height(), pBox->height()) << pBox->text().toStdString();
+    }
+    for (const QPushButton* pButton : window.findChildren<QPushButton*>()) {
+        QStyleOptionButton option;
+        option.initFrom(pButton);
+        const QRect room
+            = pButton->style()->subElementRect(QStyle::SE_PushButtonContents, &option, pButton);
+        const QSize need = pButton->fontMetrics().size(Qt::TextShowMnemonic, pButton->text());
+        EXPECT_LE(need.width(), room.width()) << pButton->text().toStdString();
+        EXPECT_LE(need.height(), room.height()) << pButton->text().toStdString();
+    }
+    for (const QComboBox* pList : window.findChildren<QComboBox*>()) {
+        QStyleOptionComboBox option;
+        option.initFrom(pList);
+        option.frame = true;
+        const QRect field = pList->style()->subControlRect(
+            QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, pList);
+        for (const QString& item : Items(*pList))
+            EXPECT_LE(pList->fontMetrics().horizontalAdvance(item), field.width() - 2)
+                << item.toStdString();
+    }
+    for (const QGroupBox* pFrame : window.findChildren<QGroupBox*>())
+        EXPECT_LE(pFrame->minimumSizeHint().width(), pFrame->width())
+            << pFrame->title().toStdString();
+}
+
+// The keys ("&Game") of the items of one menu differ, so that each item has its own.
+void ExpectDistinctKeys(const QList<QAction*>& items)
+{
+    QStringList keys;
+    for (const QAction* pItem : items)
+        if (const QKeySequence key = QKeySequence::mnemonic(pItem->text()); !key.isEmpty()) {
+            EXPECT_FALSE(keys.contains(key.toString())) << pItem->text().toStdString();
+            keys << key.toString();
+        }
+}
+
 TEST_F(MainDlgTest, WindowHasItsCaptionFixedSizeAndTheBoardAsFirstStop)
 {
     CMainDlg& dlg = Dlg();
@@ -89,79 +151,175 @@ TEST_F(MainDlgTest, WindowHasItsCaptionFixedSizeAndTheBoardAsFirstStop)
 }
 
 // The layout fills the client area below the menu bar, and no text is cut off in the
-// platform's dialog font.
+// platform's dialog font, in any language: every label, the check box, the button, every
+// entry of every list (four players, so that the lists hold every colour and count), the
+// frame's title and the menu bar's items, whose keys differ within the bar and the menu.
 TEST_F(MainDlgTest, LayoutFitsBelowTheMenuBarWithNoTextCut)
 {
-    CMainDlg& dlg = Dlg();
-    dlg.show();
-    const QMenuBar* pBar = dlg.findChild<QMenuBar*>("129");
-    ASSERT_TRUE(pBar);
-    const QRect client = dlg.rect().adjusted(0, pBar->geometry().bottom() + 1, 0, 0);
-    for (QWidget* pChild : dlg.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-        if (pChild == pBar || pChild->isWindow())
-            continue;
-        EXPECT_TRUE(client.contains(pChild->geometry()))
-            << pChild->metaObject()->className() << " " << pChild->objectName().toStdString();
-    }
+    QStringList translations;
+    for (const QString& language : kLanguages)
+        if (!language.isEmpty())
+            translations << "tessera_" + language + ".qm";
+    EXPECT_EQ(QDir(":/i18n").entryList(), translations) << "each translation in kLanguages";
 
-    const auto expectFits = [](const QWidget& widget, const QString& text) {
-        EXPECT_LE(widget.sizeHint().width(), widget.width()) << text.toStdString();
-        EXPECT_LE(widget.fontMetrics().height(), widget.height()) << text.toStdString();
-    };
-    for (QLabel* pLabel : dlg.findChildren<QLabel*>())
-        expectFits(*pLabel, pLabel->text());
-    for (QAbstractButton* pButton : dlg.findChildren<QAbstractButton*>())
-        expectFits(*pButton, pButton->text());
+    for (const QString& language : kLanguages) {
+        SCOPED_TRACE(language.toStdString());
+        ASSERT_NO_FATAL_FAILURE(Speak(language));
+        CMainDlg& dlg = Dlg();
+        dlg.show();
+        Choose(dlg.m_cmbPlayers, 2);
+        const QMenuBar* pBar = dlg.findChild<QMenuBar*>("129");
+        ASSERT_TRUE(pBar);
+        const QRect client = dlg.rect().adjusted(0, pBar->geometry().bottom() + 1, 0, 0);
+        for (QWidget* pChild : dlg.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            if (pChild == pBar || pChild->isWindow())
+                continue;
+            EXPECT_TRUE(client.contains(pChild->geometry()))
+                << pChild->metaObject()->className() << " " << pChild->objectName().toStdString();
+        }
+        ExpectTextsWhole(dlg);
+
+        for (QAction* pItem : pBar->actions())
+            EXPECT_TRUE(pBar->rect().contains(pBar->actionGeometry(pItem)))
+                << pItem->text().toStdString();
+        ExpectDistinctKeys(pBar->actions());
+        ExpectDistinctKeys(pBar->actions()[0]->menu()->actions());
+    }
 }
 
 // Every score line of every board size shows whole inside the Settings frame, clear of
 // "Create New Game": the lines that fit in the window's font keep it, the longer ones are
-// drawn in the largest font that fits, and none is taken for markup.
+// drawn in the largest font that fits, and none is taken for markup. In every language the
+// lines of the 8 x 8 board keep the window's font, and no line of the 40 x 40 board shrinks
+// further than the English ones do.
 TEST_F(MainDlgTest, EveryScoreLineShowsWholeInsideTheFrame)
 {
-    CMainDlg& dlg = Dlg();
-    dlg.show();
-    const auto* pGroup = dlg.findChild<QGroupBox*>();
-    ASSERT_TRUE(pGroup);
-    const QRect frame = pGroup->geometry();
-    const QRect button = CreateButton().geometry();
-    const CScoreLabel* labels[]
-        = { &dlg.m_lblWhite, &dlg.m_lblBlack, &dlg.m_lblRed, &dlg.m_lblGreen };
-    for (const CScoreLabel* pLabel : labels) {
-        EXPECT_EQ(pLabel->textFormat(), Qt::PlainText);
-        EXPECT_TRUE(frame.contains(pLabel->geometry())) << pLabel->objectName().toStdString();
-        EXPECT_FALSE(button.intersects(pLabel->geometry())) << pLabel->objectName().toStdString();
-    }
+    int nSmallestEnglishPixels = 0;
+    for (const QString& language : kLanguages) {
+        SCOPED_TRACE(language.toStdString());
+        ASSERT_NO_FATAL_FAILURE(Speak(language));
+        CMainDlg& dlg = Dlg();
+        dlg.show();
+        const auto* pGroup = dlg.findChild<QGroupBox*>();
+        ASSERT_TRUE(pGroup);
+        const QRect frame = pGroup->geometry();
+        const QRect button = CreateButton().geometry();
+        const CScoreLabel* labels[]
+            = { &dlg.m_lblWhite, &dlg.m_lblBlack, &dlg.m_lblRed, &dlg.m_lblGreen };
+        for (const CScoreLabel* pLabel : labels) {
+            EXPECT_EQ(pLabel->textFormat(), Qt::PlainText);
+            EXPECT_TRUE(frame.contains(pLabel->geometry())) << pLabel->objectName().toStdString();
+            EXPECT_FALSE(button.intersects(pLabel->geometry()))
+                << pLabel->objectName().toStdString();
+        }
 
-    for (const int n : { 8, 10, 20, 40 }) {
-        // The widest lines: a colour holding every cell while it is to move.
-        for (int colour = kWhite; colour <= kGreen; ++colour) {
-            Lay(4, colour, Rows(n, std::string(n, "WBRG"[colour - 1])));
-            const CScoreLabel& label = *labels[colour - 1];
-            const QString text = label.text();
-            ASSERT_TRUE(text.endsWith(QString("%1 / %1<Playing>").arg(n * n)))
-                << text.toStdString();
-            const QFont fitted = label.FittedFont();
-            const int nWidth = label.contentsRect().width();
-            EXPECT_LE(QFontMetrics(fitted).horizontalAdvance(text), nWidth) << text.toStdString();
-            EXPECT_LE(QFontMetrics(fitted).height(), label.height()) << text.toStdString();
-            if (fitted != label.font()) {
-                QFont larger = fitted;
-                larger.setPixelSize(QFontInfo(fitted).pixelSize() + 1);
-                EXPECT_GT(QFontMetrics(larger).horizontalAdvance(text), nWidth)
+        for (const int n : { 8, 10, 20, 40 }) {
+            // The widest lines: a colour holding every cell while it is to move.
+            for (int colour = kWhite; colour <= kGreen; ++colour) {
+                Lay(4, colour, Rows(n, std::string(n, "WBRG"[colour - 1])));
+                const CScoreLabel& label = *labels[colour - 1];
+                const QString text = label.text();
+                if (language.isEmpty())
+                    ASSERT_TRUE(text.endsWith(QString("%1 / %1<Playing>").arg(n * n)))
+                        << text.toStdString();
+                else
+                    ASSERT_EQ(text.count(QString::number(n * n)), 2) << text.toStdString();
+                const QFont fitted = label.FittedFont();
+                const int nWidth = label.contentsRect().width();
+                EXPECT_LE(QFontMetrics(fitted).horizontalAdvance(text), nWidth)
+                    << text.toStdString();
+                EXPECT_LE(QFontMetrics(fitted).height(), label.height()) << text.toStdString();
+                if (fitted != label.font()) {
+                    QFont larger = fitted;
+                    larger.setPixelSize(QFontInfo(fitted).pixelSize() + 1);
+                    EXPECT_GT(QFontMetrics(larger).horizontalAdvance(text), nWidth)
+                        << text.toStdString();
+                }
+                if (n == 8) {
+                    EXPECT_EQ(fitted, label.font()) << text.toStdString();
+                }
+                const int nPixels = QFontInfo(fitted).pixelSize();
+                if (language.isEmpty())
+                    nSmallestEnglishPixels = nSmallestEnglishPixels
+                        ? std::min(nSmallestEnglishPixels, nPixels)
+                        : nPixels;
+                else
+                    EXPECT_GE(nPixels, nSmallestEnglishPixels) << text.toStdString();
+                // And it is drawn so: as a plain label in the fitted font draws it.
+                QLabel plain(text, &dlg);
+                plain.setFont(fitted);
+                plain.setAlignment(label.alignment());
+                plain.setGeometry(label.geometry());
+                EXPECT_TRUE(
+                    const_cast<CScoreLabel&>(label).grab().toImage() == plain.grab().toImage())
                     << text.toStdString();
             }
-            if (n == 8) {
-                EXPECT_EQ(fitted, label.font()) << text.toStdString();
-            }
-            // And it is drawn so: as a plain label in the fitted font draws it.
-            QLabel plain(text, &dlg);
-            plain.setFont(fitted);
-            plain.setAlignment(label.alignment());
-            plain.setGeometry(label.geometry());
-            EXPECT_TRUE(const_cast<CScoreLabel&>(label).grab().toImage() == plain.grab().toImage())
-                << text.toStdString();
         }
+    }
+}
+
+// Every pass and result message, the computer player's "PROBLEM" and the socket layer's
+// failure show whole in their boxes in every language: the text on its lines, the caption
+// no wider than the box, the box within the screen.
+TEST_F(MainDlgTest, EveryMessageShowsWholeInItsBox)
+{
+    SetMessageHook(nullptr);
+    for (const QString& language : kLanguages) {
+        SCOPED_TRACE(language.toStdString());
+        ASSERT_NO_FATAL_FAILURE(Speak(language));
+        std::vector<Message> messages;
+        for (const char* pColour : kColourNames) {
+            const QString won = FlowTr(kWonFormat).arg(FlowTr(pColour));
+            messages.push_back({ FlowTr(kPassFormat).arg(FlowTr(pColour)), FlowTr(kPassCaption) });
+            messages.push_back({ won, won });
+        }
+        messages.push_back({ FlowTr(kNoWinnerText), FlowTr(kNoWinnerCaption) });
+        messages.push_back({ FlowTr(kProblemText), FlowTr(kProblemText) });
+        messages.push_back({ AppTexts::Tr(AppTexts::kSocketFailure), "tessera" });
+        for (const Message& message : messages) {
+            SCOPED_TRACE(message.text.toStdString());
+            bool bSeen = false;
+            SetMessageClock(
+                [&] {
+                    QMessageBox* pBox = OpenBox();
+                    if (!pBox || bSeen)
+                        return;
+                    bSeen = true;
+                    EXPECT_EQ(pBox->text(), message.text);
+                    ExpectTextsWhole(*pBox);
+                    QFont bold = pBox->font();
+                    bold.setBold(true);
+                    EXPECT_LT(QFontMetrics(bold).horizontalAdvance(message.caption), pBox->width());
+                    EXPECT_LE(
+                        pBox->frameGeometry().width(), pBox->screen()->availableGeometry().width());
+                    pBox->done(QMessageBox::Ok);
+                },
+                1);
+            ShowMessage(message.text, message.caption,
+                message.caption == "tessera" ? MessageIcon::Exclamation : MessageIcon::None);
+            EXPECT_TRUE(bSeen);
+        }
+    }
+}
+
+// The About box and the "How to play" window show every text whole in every language; the
+// help window grows with its text and stays within the screen.
+TEST_F(MainDlgTest, AboutAndHelpShowWholeInEveryLanguage)
+{
+    for (const QString& language : kLanguages) {
+        SCOPED_TRACE(language.toStdString());
+        ASSERT_NO_FATAL_FAILURE(Speak(language));
+        CAboutDlg about(&Dlg());
+        about.show();
+        ExpectTextsWhole(about);
+        QFont bold = about.font();
+        bold.setBold(true);
+        EXPECT_LT(QFontMetrics(bold).horizontalAdvance(about.windowTitle()), about.width());
+
+        CHelpWnd help;
+        help.show();
+        ExpectTextsWhole(help);
+        EXPECT_LE(help.frameGeometry().height(), help.screen()->availableGeometry().height());
     }
 }
 

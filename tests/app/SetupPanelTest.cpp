@@ -248,7 +248,7 @@ TEST_F(SetupPanelTest, ComputersOnlyPlayToTheResultWithoutAClick)
         Choose(Dlg().m_cmbComputerPlayers, players);
         Press();
         EXPECT_EQ(Board().m_bAwaitingClick, 0);
-        const auto isResult = [](const Message& m) { return !m.caption.startsWith(kPassCaption); };
+        const auto isResult = [](const Message& m) { return !m.caption.startsWith(kNoChoiseCaption); };
         int ticks = 0;
         while (ticks < 100000 && std::none_of(m_messages.begin(), m_messages.end(), isResult)) {
             Tick();

@@ -48,7 +48,7 @@ protected:
         EXPECT_EQ(m_messages.size(), shown);
         EXPECT_FALSE(m_messages.empty()) << "no result shown";
         if (!m_messages.empty()) {
-            EXPECT_NE(m_messages.back().caption, kPassCaption) << "the last message is the result";
+            EXPECT_NE(m_messages.back().caption, kNoChoiseCaption) << "the last message is the result";
         }
         return record;
     }
@@ -56,7 +56,7 @@ protected:
     int Results() const
     {
         return static_cast<int>(std::count_if(m_messages.begin(), m_messages.end(),
-            [](const Message& m) { return m.caption != kPassCaption; }));
+            [](const Message& m) { return m.caption != kNoChoiseCaption; }));
     }
 
     // Discs on the board; also checks that the grid holds only colours and that nothing

@@ -437,7 +437,7 @@ private:
     {
         CBoardCtrl& board = Board();
         const int current = board.m_nCurrentPlayer;
-        if (caption == kPassCaption) {
+        if (caption == kNoChoiseCaption) {
             if (text != Pass(kColours[current - 1]).text)
                 Fail("a pass message for a colour not to move");
             if (board.m_pRules->m_nLines != 0)

@@ -39,10 +39,10 @@ inline void PrintTo(const Message& m, std::ostream* os)
     *os << '"' << m.text.toStdString() << "\" / \"" << m.caption.toStdString() << '"';
 }
 
-inline const QString kPassCaption = "No Choise";
+inline const QString kNoChoiseCaption = "No Choise";
 inline Message Pass(const QString& colour)
 {
-    return { colour + " has no choise, it will have to skip his/her turn.", kPassCaption };
+    return { colour + " has no choise, it will have to skip his/her turn.", kNoChoiseCaption };
 }
 inline Message Won(const QString& colour)
 {
