@@ -52,7 +52,10 @@ inline constexpr char kFirstPlayerLabel[] = QT_TRANSLATE_NOOP("AppTexts", "First
 inline constexpr char kCreateNewGame[] = QT_TRANSLATE_NOOP("AppTexts", "Create New Game");
 
 // The lists as the window is laid out; the panel rebuilds the first-player and
-// computer-player lists for the number of players chosen.
+// computer-player lists for the number of players chosen, from the colour names and from the
+// counts below. Each count is a text of its own, "1 Players" too, so that every language
+// writes each number as it should (Polish "2 gracze" but "0 graczy", Brazilian "0 jogadores"
+// but "1 jogador"), which one plural rule per language cannot always give.
 inline constexpr const char* kPlayerCounts[] = { QT_TRANSLATE_NOOP("AppTexts", "2 Players"),
     QT_TRANSLATE_NOOP("AppTexts", "3 Players"), QT_TRANSLATE_NOOP("AppTexts", "4 Players") };
 inline constexpr const char* kMapSizes[] = { QT_TRANSLATE_NOOP("AppTexts", "Classic (8x8)"),
@@ -66,9 +69,6 @@ inline constexpr const char* kComputerSkills[] = { QT_TRANSLATE_NOOP("AppTexts",
     QT_TRANSLATE_NOOP("AppTexts", "Difficult"), QT_TRANSLATE_NOOP("AppTexts", "Very Difficult") };
 // The game flow's own colour names, translated with FlowTr.
 using ::kColourNames;
-// Also "1 Players": the lists are built from this one format, translated with Tr(text, n);
-// other languages give each count its own plural form.
-inline constexpr char kPlayersFormat[] = QT_TRANSLATE_N_NOOP("AppTexts", "%n Players");
 
 // A score line until the board's first update; %1 is the colour's name.
 inline constexpr char kInitialScoreFormat[] = QT_TRANSLATE_NOOP("AppTexts", "%1: 0 / 64");

@@ -1,4 +1,6 @@
 // The settings panel of the main window: the one place where games are created.
+#include <iterator>
+
 #include "app/AppTexts.h"
 #include "app/MainDlg.h"
 #include "engine/Grid.h"
@@ -32,8 +34,9 @@ void CMainDlg::OnSelchangePlayers()
     m_cmbComputerPlayers.clear();
     for (int i = 0; i < nPlayers; ++i)
         m_cmbFirstPlayer.addItem(FlowTr(AppTexts::kColourNames[i]));
+    static_assert(std::size(AppTexts::kComputerPlayerCounts) == kMaxPlayers + 1);
     for (int i = 0; i <= nPlayers; ++i)
-        m_cmbComputerPlayers.addItem(AppTexts::Tr(AppTexts::kPlayersFormat, i));
+        m_cmbComputerPlayers.addItem(AppTexts::Tr(AppTexts::kComputerPlayerCounts[i]));
 
     // A choice that the new count still offers is kept; any other falls back to the first.
     m_cmbFirstPlayer.setCurrentIndex(nFirst >= 0 && nFirst < nPlayers ? nFirst : 0);

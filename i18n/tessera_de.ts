@@ -123,13 +123,6 @@
         <source>Very Difficult</source>
         <translation>Sehr schwer</translation>
     </message>
-    <message numerus="yes">
-        <source>%n Players</source>
-        <translation>
-            <numerusform>%n Spieler</numerusform>
-            <numerusform>%n Spieler</numerusform>
-        </translation>
-    </message>
     <message>
         <source>%1: 0 / 64</source>
         <translation>%1: 0 / 64</translation>

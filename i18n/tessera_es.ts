@@ -123,13 +123,6 @@
         <source>Very Difficult</source>
         <translation>Muy difícil</translation>
     </message>
-    <message numerus="yes">
-        <source>%n Players</source>
-        <translation>
-            <numerusform>%n jugador</numerusform>
-            <numerusform>%n jugadores</numerusform>
-        </translation>
-    </message>
     <message>
         <source>%1: 0 / 64</source>
         <translation>%1: 0 / 64</translation>

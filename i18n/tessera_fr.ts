@@ -123,13 +123,6 @@
         <source>Very Difficult</source>
         <translation>Très difficile</translation>
     </message>
-    <message numerus="yes">
-        <source>%n Players</source>
-        <translation>
-            <numerusform>%n joueur</numerusform>
-            <numerusform>%n joueurs</numerusform>
-        </translation>
-    </message>
     <message>
         <source>%1: 0 / 64</source>
         <translation>%1&#xa0;: 0 / 64</translation>

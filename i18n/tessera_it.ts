@@ -123,13 +123,6 @@
         <source>Very Difficult</source>
         <translation>Molto difficile</translation>
     </message>
-    <message numerus="yes">
-        <source>%n Players</source>
-        <translation>
-            <numerusform>%n giocatore</numerusform>
-            <numerusform>%n giocatori</numerusform>
-        </translation>
-    </message>
     <message>
         <source>%1: 0 / 64</source>
         <translation>%1: 0 / 64</translation>

@@ -123,13 +123,6 @@
         <source>Very Difficult</source>
         <translation>Heel moeilijk</translation>
     </message>
-    <message numerus="yes">
-        <source>%n Players</source>
-        <translation>
-            <numerusform>%n speler</numerusform>
-            <numerusform>%n spelers</numerusform>
-        </translation>
-    </message>
     <message>
         <source>%1: 0 / 64</source>
         <translation>%1: 0 / 64</translation>

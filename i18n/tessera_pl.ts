@@ -123,14 +123,6 @@
         <source>Very Difficult</source>
         <translation>Bardzo trudny</translation>
     </message>
-    <message numerus="yes">
-        <source>%n Players</source>
-        <translation>
-            <numerusform>%n gracz</numerusform>
-            <numerusform>%n gracze</numerusform>
-            <numerusform>%n graczy</numerusform>
-        </translation>
-    </message>
     <message>
         <source>%1: 0 / 64</source>
         <translation>%1: 0 / 64</translation>

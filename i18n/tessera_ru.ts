@@ -123,14 +123,6 @@
         <source>Very Difficult</source>
         <translation>Очень сложный</translation>
     </message>
-    <message numerus="yes">
-        <source>%n Players</source>
-        <translation>
-            <numerusform>%n игрок</numerusform>
-            <numerusform>%n игрока</numerusform>
-            <numerusform>%n игроков</numerusform>
-        </translation>
-    </message>
     <message>
         <source>%1: 0 / 64</source>
         <translation>%1: 0 / 64</translation>
