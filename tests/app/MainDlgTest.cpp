@@ -1,5 +1,6 @@
 #include "tests/app/AppFixture.h"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QDir>
 #include <QGroupBox>
@@ -299,6 +300,41 @@ TEST_F(MainDlgTest, EveryMessageShowsWholeInItsBox)
                 message.caption == "tessera" ? MessageIcon::Exclamation : MessageIcon::None);
             EXPECT_TRUE(bSeen);
         }
+    }
+}
+
+// The texts the game makes as it goes speak the player's language, with the colour names in
+// them: the score lines, the rebuilt lists, a pass message and what a screen reader reads of
+// the board.
+TEST_F(MainDlgTest, TheGameSpeaksEveryLanguage)
+{
+    for (const QString& language : kLanguages) {
+        SCOPED_TRACE(language.toStdString());
+        ASSERT_NO_FATAL_FAILURE(Speak(language));
+        const QString white = FlowTr(kColourNames[kWhite - 1]);
+        const QString black = FlowTr(kColourNames[kBlack - 1]);
+        EXPECT_EQ(Items(Dlg().m_cmbFirstPlayer), QStringList({ white, black }));
+        Choose(Dlg().m_cmbPlayers, 2);
+        EXPECT_EQ(Items(Dlg().m_cmbComputerPlayers), AppTexts::Tr(AppTexts::kComputerPlayerCounts));
+        SetRandomFirstPlayer(false);
+        Lay(2, kWhite, kNobodyCanMove);
+        QAccessibleInterface* pBoard = QAccessible::queryAccessibleInterface(&Board());
+        ASSERT_TRUE(pBoard);
+        const QString boardName = pBoard->text(QAccessible::Name);
+        ClickCell(2, 0);
+        Tick(2);
+        ASSERT_FALSE(m_messages.empty());
+        const QString scoreLine = Dlg().m_lblBlack.text();
+        const QString shown[] = { m_messages[0].text, scoreLine, boardName };
+        EXPECT_TRUE(m_messages[0].text.contains(black)) << m_messages[0].text.toStdString();
+        EXPECT_EQ(m_messages[0].caption, FlowTr(kPassCaption));
+        EXPECT_TRUE(scoreLine.startsWith(black)) << scoreLine.toStdString();
+        EXPECT_TRUE(boardName.contains(white)) << boardName.toStdString();
+        if (language.isEmpty())
+            continue;
+        for (const QString& text : shown)
+            for (const char* pEnglish : { "White", "Black", "Playing", "to move" })
+                EXPECT_FALSE(text.contains(pEnglish)) << text.toStdString();
     }
 }
 
