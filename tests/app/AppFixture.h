@@ -11,14 +11,10 @@
 #include <memory>
 
 #include "app/MainDlg.h"
-#include "app/Translations.h"
 #include "engine/SharedRandom.h"
 #include "flow/GameTimerProc.h"
 #include "tests/engine/BoardRows.h"
 #include "tests/flow/FlowFixture.h"
-
-// Every language the game speaks: English, the texts themselves (""), then each translation.
-inline const QStringList kLanguages = { "", "de", "es", "fr", "it", "nl", "pl", "pt_BR", "ru" };
 
 inline QStringList Items(const QComboBox& list)
 {
@@ -47,20 +43,7 @@ protected:
     ~AppTest() override
     {
         m_pDlg.reset();
-        m_pTranslations.reset();
         SetMessageHook(nullptr);
-    }
-
-    // A new main window speaking a language of kLanguages; the translations stay in force
-    // until the next call or the end of the test.
-    void Speak(const QString& language)
-    {
-        m_pDlg.reset();
-        m_pTranslations.reset();
-        m_pTranslations = std::make_unique<CTranslations>(language);
-        ASSERT_EQ(m_pTranslations->Language(), language);
-        m_pTranslations->Install();
-        Reopen();
     }
 
     // A new main window, as at the program's start but for the clock.
@@ -117,7 +100,6 @@ protected:
     }
     Rows Grid() { return GetRows(Board().m_nGrid, Board().m_nBoardSize); }
 
-    std::unique_ptr<CTranslations> m_pTranslations;
     std::unique_ptr<CMainDlg> m_pDlg;
     Messages m_messages;
     std::function<void(const Message&)> m_whileOpen;
