@@ -89,6 +89,9 @@ CMainDlg::~CMainDlg()
 {
     m_gameClock.stop();
     SetMessageClock(nullptr);
+    // The window's base hides it as it goes, which moves the focus; by then this object's own
+    // members are gone, so the watch on the focus must not hear of it.
+    QObject::disconnect(qApp, &QApplication::focusChanged, this, nullptr);
 }
 
 void CMainDlg::CreateMenuBar()
