@@ -266,7 +266,8 @@ TEST_P(LanguageTest, AboutHelpAndMessagesShowWhole)
                 }
             },
             1);
-        ShowMessage(message.text, message.caption);
+        ShowMessage(message.text, message.caption,
+            message.caption == "tessera" ? MessageIcon::Exclamation : MessageIcon::None);
         EXPECT_EQ(seen, message.text);
     }
 }
