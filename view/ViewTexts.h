@@ -18,8 +18,8 @@ constexpr const char* kBoardNameFormat
 // %1 the column, %2 the row, %3 what the cell holds: a colour's name or one of the texts below.
 constexpr const char* kCellNameFormat = QT_TRANSLATE_NOOP("ViewTexts", "column %1, row %2: %3");
 constexpr const char* kEmptyCell = QT_TRANSLATE_NOOP("ViewTexts", "empty");
-// A marked legal move; %n is the number of discs it turns, two or more (the plural forms of
-// some languages differ between 2, 5 and 22).
+// A marked legal move; %n is the number of discs it turns, two or more, translated with the
+// number (ViewTr(text, n)), as Polish and Russian have three plural forms.
 constexpr const char* kLegalCellFormat
     = QT_TRANSLATE_N_NOOP("ViewTexts", "empty, legal move, turns %n discs");
 constexpr const char* kLegalCellOneDisc
