@@ -238,6 +238,7 @@ void CMainDlg::OnInitDialog()
     connect(&m_gameClock, &QTimer::timeout, [] { GameTimerProc(); });
     m_gameClock.start(kTickMs);
     SetMessageClock(GameTimerProc);
+    SetMessageOwner(this);
 
     AddSystemMenuItem(*this, QString::fromUtf8(AppTexts::kSystemMenuAbout), [this] { OnAbout(); });
     setWindowIcon(m_hIcon);

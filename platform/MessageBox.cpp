@@ -19,6 +19,7 @@ std::function<void()> g_clock;
 int g_clockMs = kMessageClockMs;
 MessageHook g_hook;
 QList<QPointer<QMessageBox>> g_openBoxes;
+QPointer<QWidget> g_pOwner;
 
 // A box is at least as wide as its caption with the title bar's buttons beside it, so that
 // the whole caption shows. The title bar's font is the window manager's; a bold one of the
@@ -47,6 +48,8 @@ void SetMessageClock(std::function<void()> tick, int nIntervalMs)
 
 void SetMessageHook(MessageHook hook) { g_hook = std::move(hook); }
 
+void SetMessageOwner(QWidget* pOwner) { g_pOwner = pOwner; }
+
 void ShowMessage(const QString& text, const QString& caption, MessageIcon icon)
 {
     if (g_hook) {
@@ -74,12 +77,21 @@ void ShowMessage(const QString& text, const QString& caption, MessageIcon icon)
     // would beside any other top-level window. Qt lets no window take input beside a modal
     // one unless that modal window is its ancestor, so the box is put in front of the
     // window that holds the input now, without becoming its child.
+    // Otherwise it belongs to the game's window, for the window system only: the tie is made
+    // as the box is shown, which is when X11 and Wayland learn it, and undone in Qt straight
+    // after, since Qt counts a window whose transient parent is blocked (by the About box) as
+    // blocked too.
     box.setWindowModality(Qt::NonModal);
+    box.winId();
+    QWindow* pBoxWindow = box.windowHandle();
+    bool bUntie = false;
     if (QWidget* pModal = QApplication::activeModalWidget();
         pModal && pModal->windowModality() == Qt::ApplicationModal) {
-        box.winId();
         pModal->winId();
-        box.windowHandle()->setTransientParent(pModal->windowHandle());
+        pBoxWindow->setTransientParent(pModal->windowHandle());
+    } else if (g_pOwner && g_pOwner->isVisible()) {
+        pBoxWindow->setTransientParent(g_pOwner->windowHandle());
+        bUntie = true;
     }
     WidenToCaption(box);
     QEventLoop loop;
@@ -91,6 +103,8 @@ void ShowMessage(const QString& text, const QString& caption, MessageIcon icon)
         // Return, Space and Escape answer it rather than the window behind it.
         const CKeyboardReturn keyboard(box);
         box.show();
+        if (bUntie)
+            pBoxWindow->setTransientParent(nullptr);
         box.activateWindow();
         loop.exec();
     }
