@@ -6,6 +6,7 @@
 #include <QVBoxLayout>
 
 #include "app/AppTexts.h"
+#include "platform/FixedWindow.h"
 
 namespace {
 
@@ -35,6 +36,7 @@ CHelpWnd::CHelpWnd(QWidget* pParent)
     pLayout->addWidget(pClose, 0, Qt::AlignRight);
     pLayout->setSizeConstraint(QLayout::SetFixedSize);
     pClose->setFocus();
+    KeepFixedWindow(*this, false);
 }
 
 void CHelpWnd::keyPressEvent(QKeyEvent* pEvent)

@@ -16,6 +16,7 @@
 #include "app/HelpWnd.h"
 #include "flow/GameTimerProc.h"
 #include "platform/DialogUnits.h"
+#include "platform/FixedWindow.h"
 #include "platform/KeyboardReturn.h"
 #include "platform/MessageBox.h"
 #include "platform/SystemMenu.h"
@@ -81,6 +82,7 @@ CMainDlg::CMainDlg(QWidget* pParent)
     m_pMenuBar->setGeometry(0, 0, client.width(), m_pMenuBar->sizeHint().height());
     CreateControls(units);
     setFixedSize(client.width(), client.height() + m_pMenuBar->height());
+    KeepFixedWindow(*this, true);
 
     OnInitDialog();
 }
@@ -301,7 +303,11 @@ void CMainDlg::OnAbout()
     // It blocks this window only: a pass or result message open beside it stays answerable.
     dlg.setWindowModality(Qt::WindowModal);
     const CKeyboardReturn keyboard(dlg);
-    dlg.exec();
+    // Not exec(): the box may have to be shown anew while it is open (KeepFixedWindow).
+    QEventLoop loop;
+    connect(&dlg, &QDialog::finished, &loop, &QEventLoop::quit);
+    dlg.show();
+    loop.exec();
 }
 
 void CMainDlg::OnHelp()

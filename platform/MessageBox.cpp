@@ -11,6 +11,7 @@
 #include <QTimer>
 #include <QWindow>
 
+#include "platform/FixedWindow.h"
 #include "platform/KeyboardReturn.h"
 
 namespace {
@@ -94,6 +95,7 @@ void ShowMessage(const QString& text, const QString& caption, MessageIcon icon)
         bUntie = true;
     }
     WidenToCaption(box);
+    KeepFixedWindow(box, false);
     QEventLoop loop;
     QObject::connect(&box, &QDialog::finished, &loop, &QEventLoop::quit);
 
