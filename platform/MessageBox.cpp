@@ -11,6 +11,8 @@
 #include <QTimer>
 #include <QWindow>
 
+#include <algorithm>
+
 #include "platform/FixedWindow.h"
 #include "platform/KeyboardReturn.h"
 
@@ -22,16 +24,30 @@ MessageHook g_hook;
 QList<QPointer<QMessageBox>> g_openBoxes;
 QPointer<QWidget> g_pOwner;
 
+// The title bar that Qt draws itself on Wayland centres the caption, in 14-pixel type of the
+// application's font, and cuts it where its three 18-pixel buttons begin: 5 pixels apart, the
+// last 8 from the right edge, the caption 5 before the first. Centred, the caption needs that
+// room on the left as well.
+constexpr int kQtTitlePixels = 14;
+constexpr int kQtTitleButtonsWidth = 3 * 18 + 3 * 5 + 8;
+
 // A box is at least as wide as its caption with the title bar's buttons beside it, so that
-// the whole caption shows. The title bar's font is the window manager's; a bold one of the
+// the whole caption shows. A window manager's title bar font is its own; a bold one of the
 // box's own size stands in for it, and six of its line heights for the window icon, the
-// buttons and the edges.
+// buttons and the edges. The bar that Qt draws on Wayland is measured as it is drawn.
 void WidenToCaption(QMessageBox& box)
 {
     QFont titleFont = box.font();
     titleFont.setBold(true);
     const QFontMetrics metrics(titleFont);
-    const int nWidth = metrics.horizontalAdvance(box.windowTitle()) + 6 * metrics.height();
+    int nWidth = metrics.horizontalAdvance(box.windowTitle()) + 6 * metrics.height();
+    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
+        QFont qtTitleFont = QGuiApplication::font();
+        qtTitleFont.setPixelSize(kQtTitlePixels);
+        nWidth = std::max(nWidth,
+            QFontMetrics(qtTitleFont).horizontalAdvance(box.windowTitle())
+                + 2 * kQtTitleButtonsWidth);
+    }
     auto* pGrid = qobject_cast<QGridLayout*>(box.layout());
     if (!pGrid)
         return;
