@@ -6,33 +6,35 @@
 #include <cstring>
 
 #include "app/GameApp.h"
+#include "app/PlatformChoice.h"
 
 namespace {
 
-// The display the program is asked to use: -display's argument, else DISPLAY.
-const char* g_pDisplay = nullptr;
+SessionEnvironment g_session;
 QtMessageHandler g_previousHandler = nullptr;
 // What the platform layer says while the application starts, held back until it is known
 // whether it started.
 QStringList g_startupMessages;
 
-// While the application starts, the only fatal message is that no window system could be
-// reached. It ends the program with one line that says so, instead of an abort and the
-// advice to reinstall.
+// While the application starts, the only fatal message is that no platform could start. It
+// ends the program with status 1, instead of an abort: with one line that says so when no
+// display could be reached, else with what Qt said.
 void StartupMessageHandler(QtMsgType type, const QMessageLogContext& context, const QString& text)
 {
+    const bool bNamed = context.category && std::strcmp(context.category, "default") != 0;
+    const QString message
+        = (bNamed ? QString::fromUtf8(context.category) + ": " : QString()) + text.trimmed();
     if (type != QtFatalMsg) {
-        const bool bNamed = context.category && std::strcmp(context.category, "default") != 0;
-        g_startupMessages << (bNamed ? QString::fromUtf8(context.category) + ": " : QString())
-                + text;
+        g_startupMessages << message;
         return;
     }
-    if (g_pDisplay && *g_pDisplay)
-        std::fprintf(stderr, "tessera: needs a graphical session, and cannot open display \"%s\"\n",
-            g_pDisplay);
-    else
-        std::fprintf(
-            stderr, "tessera: needs a graphical session, and no display is set (DISPLAY)\n");
+    if (const QString failure = DisplayFailure(g_session); !failure.isEmpty()) {
+        std::fprintf(stderr, "tessera: %s\n", qPrintable(failure));
+    } else {
+        g_startupMessages << message;
+        for (const QString& line : std::as_const(g_startupMessages))
+            std::fprintf(stderr, "%s\n", qPrintable(line));
+    }
     std::fflush(stderr);
     std::_Exit(1);
 }
@@ -41,10 +43,9 @@ void StartupMessageHandler(QtMsgType type, const QMessageLogContext& context, co
 
 int main(int argc, char* argv[])
 {
-    g_pDisplay = std::getenv("DISPLAY");
-    for (int i = 1; i + 1 < argc; ++i)
-        if (std::strcmp(argv[i], "-display") == 0)
-            g_pDisplay = argv[i + 1];
+    g_session = ReadSessionEnvironment(argc, argv);
+    if (const QByteArray platform = ChoosePlatform(g_session); !platform.isEmpty())
+        qputenv("QT_QPA_PLATFORM", platform);
 
     g_previousHandler = qInstallMessageHandler(StartupMessageHandler);
     QApplication application(argc, argv);
