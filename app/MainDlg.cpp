@@ -299,6 +299,14 @@ void CMainDlg::moveEvent(QMoveEvent* pEvent)
 
 void CMainDlg::OnAbout()
 {
+    // Chosen with the menu bar's keys, the bar has the keyboard. It leaves the bar first, as
+    // Escape leaves it, for the control the bar had it from: the bar would lose it to the box
+    // and forget that control, and the keyboard would come back to a bar that has left its
+    // keyboard mode.
+    if (m_pMenuBar->hasFocus()) {
+        QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+        QApplication::sendEvent(m_pMenuBar, &escape);
+    }
     CAboutDlg dlg(this);
     // It blocks this window only: a pass or result message open beside it stays answerable.
     dlg.setWindowModality(Qt::WindowModal);
