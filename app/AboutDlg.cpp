@@ -6,6 +6,7 @@
 
 #include "app/AppTexts.h"
 #include "platform/DialogUnits.h"
+#include "platform/FixedWindow.h"
 
 namespace {
 
@@ -23,6 +24,7 @@ CAboutDlg::CAboutDlg(QWidget* pParent)
     setFont(DialogFont());
     const CDialogUnits units(font());
     setFixedSize(units.Size(kWidth, kHeight));
+    KeepFixedWindow(*this, false);
 
     auto* pPicture = new QLabel(this);
     pPicture->setObjectName(QStringLiteral("picture"));

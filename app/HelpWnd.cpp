@@ -1,11 +1,14 @@
 #include "app/HelpWnd.h"
 
+#include <QHideEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QShowEvent>
 #include <QVBoxLayout>
 
 #include "app/AppTexts.h"
+#include "platform/FixedWindow.h"
 
 namespace {
 
@@ -35,6 +38,7 @@ CHelpWnd::CHelpWnd(QWidget* pParent)
     pLayout->addWidget(pClose, 0, Qt::AlignRight);
     pLayout->setSizeConstraint(QLayout::SetFixedSize);
     pClose->setFocus();
+    KeepFixedWindow(*this, false);
 }
 
 void CHelpWnd::keyPressEvent(QKeyEvent* pEvent)
@@ -45,4 +49,20 @@ void CHelpWnd::keyPressEvent(QKeyEvent* pEvent)
         return;
     }
     QWidget::keyPressEvent(pEvent);
+}
+
+void CHelpWnd::showEvent(QShowEvent* pEvent)
+{
+    QWidget::showEvent(pEvent);
+    // Not when the window manager shows it again after minimising it: the keyboard is
+    // noted when the game opens the window.
+    if (!pEvent->spontaneous())
+        m_pKeyboard = std::make_unique<CKeyboardReturn>(*this);
+}
+
+void CHelpWnd::hideEvent(QHideEvent* pEvent)
+{
+    QWidget::hideEvent(pEvent);
+    if (!pEvent->spontaneous())
+        m_pKeyboard.reset();
 }

@@ -14,6 +14,7 @@
 #include "app/HelpWnd.h"
 #include "flow/GameTimerProc.h"
 #include "platform/DialogUnits.h"
+#include "platform/FixedWindow.h"
 #include "platform/KeyboardReturn.h"
 #include "platform/MessageBox.h"
 #include "platform/SystemMenu.h"
@@ -81,6 +82,7 @@ CMainDlg::CMainDlg(QWidget* pParent)
     m_pMenuBar->setGeometry(0, 0, client.width(), m_pMenuBar->sizeHint().height());
     CreateControls(units);
     setFixedSize(client.width(), client.height() + m_pMenuBar->height());
+    KeepFixedWindow(*this, true);
 
     OnInitDialog();
 }
@@ -89,9 +91,6 @@ CMainDlg::~CMainDlg()
 {
     m_gameClock.stop();
     SetMessageClock(nullptr);
-    // The window's base hides it as it goes, which moves the focus; by then this object's own
-    // members are gone, so the watch on the focus must not hear of it.
-    QObject::disconnect(qApp, &QApplication::focusChanged, this, nullptr);
 }
 
 void CMainDlg::CreateMenuBar()
@@ -114,11 +113,6 @@ void CMainDlg::CreateMenuBar()
     QAction* pAbout = m_pMenuBar->addAction(AppTexts::Tr(AppTexts::kMenuAbout));
     pAbout->setObjectName(IdName(kIdAbout));
     connect(pAbout, &QAction::triggered, this, [this] { OnAbout(); });
-
-    connect(qApp, &QApplication::focusChanged, this, [this](QWidget* pOld, QWidget* pNow) {
-        if (pNow == m_pMenuBar && pOld && pOld->window() == this)
-            m_pFocusBeforeMenuBar = pOld;
-    });
 }
 
 void CMainDlg::Place(QWidget& control, const QRect& rect)
@@ -248,6 +242,7 @@ void CMainDlg::OnInitDialog()
     connect(&m_gameClock, &QTimer::timeout, [] { GameTimerProc(); });
     m_gameClock.start(kTickMs);
     SetMessageClock(GameTimerProc);
+    SetMessageOwner(this);
 
     AddSystemMenuItem(*this, AppTexts::Tr(AppTexts::kSystemMenuAbout), [this] { OnAbout(); });
     setWindowIcon(m_hIcon);
@@ -306,20 +301,23 @@ void CMainDlg::moveEvent(QMoveEvent* pEvent)
 
 void CMainDlg::OnAbout()
 {
+    // Chosen with the menu bar's keys, the bar has the keyboard. It leaves the bar first, as
+    // Escape leaves it, for the control the bar had it from: the bar would lose it to the box
+    // and forget that control, and the keyboard would come back to a bar that has left its
+    // keyboard mode.
+    if (m_pMenuBar->hasFocus()) {
+        QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+        QApplication::sendEvent(m_pMenuBar, &escape);
+    }
     CAboutDlg dlg(this);
     // It blocks this window only: a pass or result message open beside it stays answerable.
     dlg.setWindowModality(Qt::WindowModal);
-    {
-        const CKeyboardReturn keyboard(dlg);
-        dlg.exec();
-    }
-    // Opened with the keys of the menu bar, which holds the keyboard while they walk it, the
-    // box hands the keyboard back to the bar. The bar lets go of it only if this window is
-    // active by then, which under X it is not yet: the control it took the keyboard from
-    // gets it back here instead, or it would stay in the bar, where Escape, Enter and the
-    // board's keys do nothing.
-    if (focusWidget() == m_pMenuBar && m_pFocusBeforeMenuBar)
-        m_pFocusBeforeMenuBar->setFocus(Qt::OtherFocusReason);
+    const CKeyboardReturn keyboard(dlg);
+    // Not exec(): the box may have to be shown anew while it is open (KeepFixedWindow).
+    QEventLoop loop;
+    connect(&dlg, &QDialog::finished, &loop, &QEventLoop::quit);
+    dlg.show();
+    loop.exec();
 }
 
 void CMainDlg::OnHelp()

@@ -7,7 +7,6 @@
 #include <QDialog>
 #include <QIcon>
 #include <QLabel>
-#include <QPointer>
 #include <QTimer>
 
 #include "app/ScoreLabel.h"
@@ -94,6 +93,4 @@ private:
     bool m_bFrameCentred = false;
     // A key is on its way to the menu bar (keyPressEvent).
     bool m_bForwardingToMenuBar = false;
-    // The control that had the keyboard when the menu bar last took it.
-    QPointer<QWidget> m_pFocusBeforeMenuBar;
 };

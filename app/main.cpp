@@ -6,41 +6,39 @@
 #include <cstring>
 
 #include "app/GameApp.h"
+#include "app/PlatformChoice.h"
 #include "app/Translations.h"
 
 namespace {
 
-// Printed while the application is being made, before QCoreApplication::translate can reach
-// a translation; the program's name leads every line in every language.
-constexpr const char* kNoDisplayNamed = QT_TRANSLATE_NOOP(
-    "main", "tessera: needs a graphical session, and cannot open display \"%1\"");
-constexpr const char* kNoDisplaySet = QT_TRANSLATE_NOOP(
-    "main", "tessera: needs a graphical session, and no display is set (DISPLAY)");
-
-// The display the program is asked to use: -display's argument, else DISPLAY.
-const char* g_pDisplay = nullptr;
+SessionEnvironment g_session;
 QtMessageHandler g_previousHandler = nullptr;
 const CTranslations* g_pTranslations = nullptr;
 // What the platform layer says while the application starts, held back until it is known
 // whether it started.
 QStringList g_startupMessages;
 
-// While the application starts, the only fatal message is that no window system could be
-// reached. It ends the program with one line that says so, instead of an abort and the
-// advice to reinstall.
+// While the application starts, the only fatal message is that no platform could start. It
+// ends the program with status 1, instead of an abort: with one line that says so when no
+// display could be reached, else with what Qt said.
 void StartupMessageHandler(QtMsgType type, const QMessageLogContext& context, const QString& text)
 {
+    const bool bNamed = context.category && std::strcmp(context.category, "default") != 0;
+    const QString message
+        = (bNamed ? QString::fromUtf8(context.category) + ": " : QString()) + text.trimmed();
     if (type != QtFatalMsg) {
-        const bool bNamed = context.category && std::strcmp(context.category, "default") != 0;
-        g_startupMessages << (bNamed ? QString::fromUtf8(context.category) + ": " : QString())
-                + text;
+        g_startupMessages << message;
         return;
     }
-    const QString line = g_pDisplay && *g_pDisplay
-        ? g_pTranslations->Translate("main", kNoDisplayNamed)
-              .arg(QString::fromLocal8Bit(g_pDisplay))
-        : g_pTranslations->Translate("main", kNoDisplaySet);
-    std::fputs((line + QLatin1Char('\n')).toLocal8Bit().constData(), stderr);
+    const QString failure = DisplayFailure(
+        g_session, [](const char* pText) { return g_pTranslations->Translate("main", pText); });
+    if (!failure.isEmpty()) {
+        std::fputs((failure + QLatin1Char('\n')).toLocal8Bit().constData(), stderr);
+    } else {
+        g_startupMessages << message;
+        for (const QString& line : std::as_const(g_startupMessages))
+            std::fputs((line + QLatin1Char('\n')).toLocal8Bit().constData(), stderr);
+    }
     std::fflush(stderr);
     std::_Exit(1);
 }
@@ -49,10 +47,9 @@ void StartupMessageHandler(QtMsgType type, const QMessageLogContext& context, co
 
 int main(int argc, char* argv[])
 {
-    g_pDisplay = std::getenv("DISPLAY");
-    for (int i = 1; i + 1 < argc; ++i)
-        if (std::strcmp(argv[i], "-display") == 0)
-            g_pDisplay = argv[i + 1];
+    g_session = ReadSessionEnvironment(argc, argv);
+    if (const QByteArray platform = ChoosePlatform(g_session); !platform.isEmpty())
+        qputenv("QT_QPA_PLATFORM", platform);
 
     // Loaded before the application, whose making may already have to say why it failed;
     // in force from the first window on, the socket layer's failure message included.

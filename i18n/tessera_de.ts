@@ -240,12 +240,24 @@
 <context>
     <name>main</name>
     <message>
-        <source>tessera: needs a graphical session, and cannot open display &quot;%1&quot;</source>
-        <translation>tessera: benötigt eine grafische Sitzung und kann die Anzeige „%1“ nicht öffnen</translation>
+        <source>tessera: needs a graphical session, and cannot open Wayland display &quot;%1&quot;</source>
+        <translation>tessera: benötigt eine grafische Sitzung und kann die Wayland-Anzeige „%1“ nicht öffnen</translation>
     </message>
     <message>
-        <source>tessera: needs a graphical session, and no display is set (DISPLAY)</source>
-        <translation>tessera: benötigt eine grafische Sitzung, aber es ist keine Anzeige gesetzt (DISPLAY)</translation>
+        <source>tessera: needs a graphical session, and cannot open display &quot;%1&quot; nor Wayland display &quot;%2&quot;</source>
+        <translation>tessera: benötigt eine grafische Sitzung und kann weder die Anzeige „%1“ noch die Wayland-Anzeige „%2“ öffnen</translation>
+    </message>
+    <message>
+        <source>tessera: needs a graphical session, and no display is set (%1)</source>
+        <translation>tessera: benötigt eine grafische Sitzung, aber es ist keine Anzeige gesetzt (%1)</translation>
+    </message>
+    <message>
+        <source>tessera: needs a graphical session, and no display is set (%1 or %2)</source>
+        <translation>tessera: benötigt eine grafische Sitzung, aber es ist keine Anzeige gesetzt (%1 oder %2)</translation>
+    </message>
+    <message>
+        <source>tessera: needs a graphical session, and cannot open display &quot;%1&quot;</source>
+        <translation>tessera: benötigt eine grafische Sitzung und kann die Anzeige „%1“ nicht öffnen</translation>
     </message>
 </context>
 </TS>

@@ -240,12 +240,24 @@
 <context>
     <name>main</name>
     <message>
-        <source>tessera: needs a graphical session, and cannot open display &quot;%1&quot;</source>
-        <translation>tessera: necesita una sesión gráfica y no puede abrir la pantalla «%1»</translation>
+        <source>tessera: needs a graphical session, and cannot open Wayland display &quot;%1&quot;</source>
+        <translation>tessera: necesita una sesión gráfica y no puede abrir la pantalla Wayland «%1»</translation>
     </message>
     <message>
-        <source>tessera: needs a graphical session, and no display is set (DISPLAY)</source>
-        <translation>tessera: necesita una sesión gráfica, pero no hay ninguna pantalla definida (DISPLAY)</translation>
+        <source>tessera: needs a graphical session, and cannot open display &quot;%1&quot; nor Wayland display &quot;%2&quot;</source>
+        <translation>tessera: necesita una sesión gráfica y no puede abrir ni la pantalla «%1» ni la pantalla Wayland «%2»</translation>
+    </message>
+    <message>
+        <source>tessera: needs a graphical session, and no display is set (%1)</source>
+        <translation>tessera: necesita una sesión gráfica, pero no hay ninguna pantalla definida (%1)</translation>
+    </message>
+    <message>
+        <source>tessera: needs a graphical session, and no display is set (%1 or %2)</source>
+        <translation>tessera: necesita una sesión gráfica, pero no hay ninguna pantalla definida (%1 o %2)</translation>
+    </message>
+    <message>
+        <source>tessera: needs a graphical session, and cannot open display &quot;%1&quot;</source>
+        <translation>tessera: necesita una sesión gráfica y no puede abrir la pantalla «%1»</translation>
     </message>
 </context>
 </TS>

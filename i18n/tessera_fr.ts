@@ -240,12 +240,24 @@
 <context>
     <name>main</name>
     <message>
-        <source>tessera: needs a graphical session, and cannot open display &quot;%1&quot;</source>
-        <translation>tessera: nécessite une session graphique et ne peut pas ouvrir l&apos;affichage «&#xa0;%1&#xa0;»</translation>
+        <source>tessera: needs a graphical session, and cannot open Wayland display &quot;%1&quot;</source>
+        <translation>tessera: nécessite une session graphique et ne peut pas ouvrir l&apos;affichage Wayland « %1 »</translation>
     </message>
     <message>
-        <source>tessera: needs a graphical session, and no display is set (DISPLAY)</source>
-        <translation>tessera: nécessite une session graphique, mais aucun affichage n&apos;est défini (DISPLAY)</translation>
+        <source>tessera: needs a graphical session, and cannot open display &quot;%1&quot; nor Wayland display &quot;%2&quot;</source>
+        <translation>tessera: nécessite une session graphique et ne peut ouvrir ni l&apos;affichage « %1 » ni l&apos;affichage Wayland « %2 »</translation>
+    </message>
+    <message>
+        <source>tessera: needs a graphical session, and no display is set (%1)</source>
+        <translation>tessera: nécessite une session graphique, mais aucun affichage n&apos;est défini (%1)</translation>
+    </message>
+    <message>
+        <source>tessera: needs a graphical session, and no display is set (%1 or %2)</source>
+        <translation>tessera: nécessite une session graphique, mais aucun affichage n&apos;est défini (%1 ou %2)</translation>
+    </message>
+    <message>
+        <source>tessera: needs a graphical session, and cannot open display &quot;%1&quot;</source>
+        <translation>tessera: nécessite une session graphique et ne peut pas ouvrir l&apos;affichage «&#xa0;%1&#xa0;»</translation>
     </message>
 </context>
 </TS>

@@ -240,12 +240,24 @@
 <context>
     <name>main</name>
     <message>
-        <source>tessera: needs a graphical session, and cannot open display &quot;%1&quot;</source>
-        <translation>tessera: richiede una sessione grafica e non riesce ad aprire il display «%1»</translation>
+        <source>tessera: needs a graphical session, and cannot open Wayland display &quot;%1&quot;</source>
+        <translation>tessera: richiede una sessione grafica e non riesce ad aprire il display Wayland «%1»</translation>
     </message>
     <message>
-        <source>tessera: needs a graphical session, and no display is set (DISPLAY)</source>
-        <translation>tessera: richiede una sessione grafica, ma non è impostato alcun display (DISPLAY)</translation>
+        <source>tessera: needs a graphical session, and cannot open display &quot;%1&quot; nor Wayland display &quot;%2&quot;</source>
+        <translation>tessera: richiede una sessione grafica e non riesce ad aprire né il display «%1» né il display Wayland «%2»</translation>
+    </message>
+    <message>
+        <source>tessera: needs a graphical session, and no display is set (%1)</source>
+        <translation>tessera: richiede una sessione grafica, ma non è impostato alcun display (%1)</translation>
+    </message>
+    <message>
+        <source>tessera: needs a graphical session, and no display is set (%1 or %2)</source>
+        <translation>tessera: richiede una sessione grafica, ma non è impostato alcun display (%1 o %2)</translation>
+    </message>
+    <message>
+        <source>tessera: needs a graphical session, and cannot open display &quot;%1&quot;</source>
+        <translation>tessera: richiede una sessione grafica e non riesce ad aprire il display «%1»</translation>
     </message>
 </context>
 </TS>

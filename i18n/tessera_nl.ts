@@ -240,12 +240,24 @@
 <context>
     <name>main</name>
     <message>
-        <source>tessera: needs a graphical session, and cannot open display &quot;%1&quot;</source>
-        <translation>tessera: heeft een grafische sessie nodig en kan display ‘%1’ niet openen</translation>
+        <source>tessera: needs a graphical session, and cannot open Wayland display &quot;%1&quot;</source>
+        <translation>tessera: heeft een grafische sessie nodig en kan Wayland-display ‘%1’ niet openen</translation>
     </message>
     <message>
-        <source>tessera: needs a graphical session, and no display is set (DISPLAY)</source>
-        <translation>tessera: heeft een grafische sessie nodig, maar er is geen display ingesteld (DISPLAY)</translation>
+        <source>tessera: needs a graphical session, and cannot open display &quot;%1&quot; nor Wayland display &quot;%2&quot;</source>
+        <translation>tessera: heeft een grafische sessie nodig en kan display ‘%1’ noch Wayland-display ‘%2’ openen</translation>
+    </message>
+    <message>
+        <source>tessera: needs a graphical session, and no display is set (%1)</source>
+        <translation>tessera: heeft een grafische sessie nodig, maar er is geen display ingesteld (%1)</translation>
+    </message>
+    <message>
+        <source>tessera: needs a graphical session, and no display is set (%1 or %2)</source>
+        <translation>tessera: heeft een grafische sessie nodig, maar er is geen display ingesteld (%1 of %2)</translation>
+    </message>
+    <message>
+        <source>tessera: needs a graphical session, and cannot open display &quot;%1&quot;</source>
+        <translation>tessera: heeft een grafische sessie nodig en kan display ‘%1’ niet openen</translation>
     </message>
 </context>
 </TS>

@@ -241,12 +241,24 @@
 <context>
     <name>main</name>
     <message>
-        <source>tessera: needs a graphical session, and cannot open display &quot;%1&quot;</source>
-        <translation>tessera: wymaga sesji graficznej; nie można otworzyć ekranu „%1”</translation>
+        <source>tessera: needs a graphical session, and cannot open Wayland display &quot;%1&quot;</source>
+        <translation>tessera: wymaga sesji graficznej; nie można otworzyć ekranu Wayland „%1”</translation>
     </message>
     <message>
-        <source>tessera: needs a graphical session, and no display is set (DISPLAY)</source>
-        <translation>tessera: wymaga sesji graficznej, ale nie ustawiono ekranu (DISPLAY)</translation>
+        <source>tessera: needs a graphical session, and cannot open display &quot;%1&quot; nor Wayland display &quot;%2&quot;</source>
+        <translation>tessera: wymaga sesji graficznej; nie można otworzyć ani ekranu „%1”, ani ekranu Wayland „%2”</translation>
+    </message>
+    <message>
+        <source>tessera: needs a graphical session, and no display is set (%1)</source>
+        <translation>tessera: wymaga sesji graficznej, ale nie ustawiono ekranu (%1)</translation>
+    </message>
+    <message>
+        <source>tessera: needs a graphical session, and no display is set (%1 or %2)</source>
+        <translation>tessera: wymaga sesji graficznej, ale nie ustawiono ekranu (%1 ani %2)</translation>
+    </message>
+    <message>
+        <source>tessera: needs a graphical session, and cannot open display &quot;%1&quot;</source>
+        <translation>tessera: wymaga sesji graficznej; nie można otworzyć ekranu „%1”</translation>
     </message>
 </context>
 </TS>

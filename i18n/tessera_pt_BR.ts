@@ -240,12 +240,24 @@
 <context>
     <name>main</name>
     <message>
-        <source>tessera: needs a graphical session, and cannot open display &quot;%1&quot;</source>
-        <translation>tessera: precisa de uma sessão gráfica e não consegue abrir o display “%1”</translation>
+        <source>tessera: needs a graphical session, and cannot open Wayland display &quot;%1&quot;</source>
+        <translation>tessera: precisa de uma sessão gráfica e não consegue abrir o display Wayland “%1”</translation>
     </message>
     <message>
-        <source>tessera: needs a graphical session, and no display is set (DISPLAY)</source>
-        <translation>tessera: precisa de uma sessão gráfica, mas nenhum display foi definido (DISPLAY)</translation>
+        <source>tessera: needs a graphical session, and cannot open display &quot;%1&quot; nor Wayland display &quot;%2&quot;</source>
+        <translation>tessera: precisa de uma sessão gráfica e não consegue abrir nem o display “%1” nem o display Wayland “%2”</translation>
+    </message>
+    <message>
+        <source>tessera: needs a graphical session, and no display is set (%1)</source>
+        <translation>tessera: precisa de uma sessão gráfica, mas nenhum display foi definido (%1)</translation>
+    </message>
+    <message>
+        <source>tessera: needs a graphical session, and no display is set (%1 or %2)</source>
+        <translation>tessera: precisa de uma sessão gráfica, mas nenhum display foi definido (%1 ou %2)</translation>
+    </message>
+    <message>
+        <source>tessera: needs a graphical session, and cannot open display &quot;%1&quot;</source>
+        <translation>tessera: precisa de uma sessão gráfica e não consegue abrir o display “%1”</translation>
     </message>
 </context>
 </TS>

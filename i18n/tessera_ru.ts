@@ -241,12 +241,24 @@
 <context>
     <name>main</name>
     <message>
-        <source>tessera: needs a graphical session, and cannot open display &quot;%1&quot;</source>
-        <translation>tessera: требуется графический сеанс, но не удаётся открыть дисплей «%1»</translation>
+        <source>tessera: needs a graphical session, and cannot open Wayland display &quot;%1&quot;</source>
+        <translation>tessera: требуется графический сеанс, но не удаётся открыть дисплей Wayland «%1»</translation>
     </message>
     <message>
-        <source>tessera: needs a graphical session, and no display is set (DISPLAY)</source>
-        <translation>tessera: требуется графический сеанс, но дисплей не задан (DISPLAY)</translation>
+        <source>tessera: needs a graphical session, and cannot open display &quot;%1&quot; nor Wayland display &quot;%2&quot;</source>
+        <translation>tessera: требуется графический сеанс, но не удаётся открыть ни дисплей «%1», ни дисплей Wayland «%2»</translation>
+    </message>
+    <message>
+        <source>tessera: needs a graphical session, and no display is set (%1)</source>
+        <translation>tessera: требуется графический сеанс, но дисплей не задан (%1)</translation>
+    </message>
+    <message>
+        <source>tessera: needs a graphical session, and no display is set (%1 or %2)</source>
+        <translation>tessera: требуется графический сеанс, но дисплей не задан (%1 или %2)</translation>
+    </message>
+    <message>
+        <source>tessera: needs a graphical session, and cannot open display &quot;%1&quot;</source>
+        <translation>tessera: требуется графический сеанс, но не удаётся открыть дисплей «%1»</translation>
     </message>
 </context>
 </TS>

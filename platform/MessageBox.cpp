@@ -11,6 +11,9 @@
 #include <QTimer>
 #include <QWindow>
 
+#include <algorithm>
+
+#include "platform/FixedWindow.h"
 #include "platform/KeyboardReturn.h"
 
 namespace {
@@ -19,17 +22,32 @@ std::function<void()> g_clock;
 int g_clockMs = kMessageClockMs;
 MessageHook g_hook;
 QList<QPointer<QMessageBox>> g_openBoxes;
+QPointer<QWidget> g_pOwner;
+
+// The title bar that Qt draws itself on Wayland centres the caption, in 14-pixel type of the
+// application's font, and cuts it where its three 18-pixel buttons begin: 5 pixels apart, the
+// last 8 from the right edge, the caption 5 before the first. Centred, the caption needs that
+// room on the left as well.
+constexpr int kQtTitlePixels = 14;
+constexpr int kQtTitleButtonsWidth = 3 * 18 + 3 * 5 + 8;
 
 // A box is at least as wide as its caption with the title bar's buttons beside it, so that
-// the whole caption shows. The title bar's font is the window manager's; a bold one of the
+// the whole caption shows. A window manager's title bar font is its own; a bold one of the
 // box's own size stands in for it, and six of its line heights for the window icon, the
-// buttons and the edges.
+// buttons and the edges. The bar that Qt draws on Wayland is measured as it is drawn.
 void WidenToCaption(QMessageBox& box)
 {
     QFont titleFont = box.font();
     titleFont.setBold(true);
     const QFontMetrics metrics(titleFont);
-    const int nWidth = metrics.horizontalAdvance(box.windowTitle()) + 6 * metrics.height();
+    int nWidth = metrics.horizontalAdvance(box.windowTitle()) + 6 * metrics.height();
+    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
+        QFont qtTitleFont = QGuiApplication::font();
+        qtTitleFont.setPixelSize(kQtTitlePixels);
+        nWidth = std::max(nWidth,
+            QFontMetrics(qtTitleFont).horizontalAdvance(box.windowTitle())
+                + 2 * kQtTitleButtonsWidth);
+    }
     auto* pGrid = qobject_cast<QGridLayout*>(box.layout());
     if (!pGrid)
         return;
@@ -46,6 +64,8 @@ void SetMessageClock(std::function<void()> tick, int nIntervalMs)
 }
 
 void SetMessageHook(MessageHook hook) { g_hook = std::move(hook); }
+
+void SetMessageOwner(QWidget* pOwner) { g_pOwner = pOwner; }
 
 void ShowMessage(const QString& text, const QString& caption, MessageIcon icon)
 {
@@ -74,14 +94,24 @@ void ShowMessage(const QString& text, const QString& caption, MessageIcon icon)
     // would beside any other top-level window. Qt lets no window take input beside a modal
     // one unless that modal window is its ancestor, so the box is put in front of the
     // window that holds the input now, without becoming its child.
+    // Otherwise it belongs to the game's window, for the window system only: the tie is made
+    // as the box is shown, which is when X11 and Wayland learn it, and undone in Qt straight
+    // after, since Qt counts a window whose transient parent is blocked (by the About box) as
+    // blocked too.
     box.setWindowModality(Qt::NonModal);
+    box.winId();
+    QWindow* pBoxWindow = box.windowHandle();
+    bool bUntie = false;
     if (QWidget* pModal = QApplication::activeModalWidget();
         pModal && pModal->windowModality() == Qt::ApplicationModal) {
-        box.winId();
         pModal->winId();
-        box.windowHandle()->setTransientParent(pModal->windowHandle());
+        pBoxWindow->setTransientParent(pModal->windowHandle());
+    } else if (g_pOwner && g_pOwner->isVisible()) {
+        pBoxWindow->setTransientParent(g_pOwner->windowHandle());
+        bUntie = true;
     }
     WidenToCaption(box);
+    KeepFixedWindow(box, false);
     QEventLoop loop;
     QObject::connect(&box, &QDialog::finished, &loop, &QEventLoop::quit);
 
@@ -91,6 +121,8 @@ void ShowMessage(const QString& text, const QString& caption, MessageIcon icon)
         // Return, Space and Escape answer it rather than the window behind it.
         const CKeyboardReturn keyboard(box);
         box.show();
+        if (bUntie)
+            pBoxWindow->setTransientParent(nullptr);
         box.activateWindow();
         loop.exec();
     }

@@ -5,11 +5,13 @@
 #include "engine/GameClock.h"
 
 class QString;
+class QWidget;
 
 enum class MessageIcon { None, Exclamation };
 
 // A parentless message box with one OK button, as the game shows passes, results and
 // failures. It blocks no other window: the game's window stays usable while it is open.
+// The window system keeps it with the owner's window (SetMessageOwner).
 // Unlike a nested Qt event loop around a running QTimer slot, it keeps the game clock
 // ticking while it is open: the clock registered below is called every kTickMs until the
 // box closes. Returns when the box is closed.
@@ -21,6 +23,11 @@ constexpr int kMessageClockMs = kTickMs;
 // The function the open box calls every nIntervalMs; null (the default) for none. Tests of
 // the box itself pass a short interval.
 void SetMessageClock(std::function<void()> tick, int nIntervalMs = kMessageClockMs);
+
+// The game's window, which every box belongs to: the box is its transient window on X11 and
+// its child toplevel on Wayland, so that the window manager keeps the box with it. Null (or
+// a window that has gone) for none.
+void SetMessageOwner(QWidget* pOwner);
 
 // Closes every message box that is open, as when the main window goes away under one. Each
 // ShowMessage then returns as if its box had been answered.

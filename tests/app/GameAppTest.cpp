@@ -3,6 +3,7 @@
 #include <QScreen>
 
 #include "app/GameApp.h"
+#include "app/PlatformChoice.h"
 #include "platform/Sockets.h"
 
 namespace {
@@ -68,6 +69,33 @@ TEST_F(GameAppTest, RunsTheMainWindowUntilItCloses)
     EXPECT_EQ(QApplication::applicationVersion(), "0.0.0.1");
     EXPECT_TRUE(m_messages.empty());
     EXPECT_EQ(g_pBoard, nullptr);
+}
+
+// Qt tries Wayland first in a Wayland session: without its plugin the game asks for X11 at
+// once. When no platform starts, one line names the displays that were tried, unless a
+// platform was missing or not a display's, which Qt's own message tells.
+TEST(PlatformChoiceTest, PlatformAndFailureFollowTheSession)
+{
+    struct Case {
+        const char *platform, *x11, *wayland;
+        bool bSession, bPlugin;
+        const char *chosen, *failure;
+    };
+    const Case cases[] = {
+        { "", ":7", "w", false, true, "", "cannot open display \":7\" nor Wayland display \"w\"" },
+        { "", ":7", "w", false, false, "xcb", "cannot open display \":7\"" },
+        { "", ":7", "", true, false, "xcb", "cannot open display \":7\"" },
+        { "", "", "w", false, false, "", nullptr },
+        { "wayland:x", ":7", "", false, true, "", "no display is set (WAYLAND_DISPLAY)" },
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.platform << " " << c.x11 << " " << c.wayland);
+        const SessionEnvironment session { c.platform, c.x11, c.wayland, c.bSession, c.bPlugin };
+        EXPECT_EQ(ChoosePlatform(session), QByteArray(c.chosen));
+        EXPECT_EQ(DisplayFailure(session),
+            c.failure ? "tessera: needs a graphical session, and " + QString(c.failure)
+                      : QString());
+    }
 }
 
 } // namespace
