@@ -1,7 +1,6 @@
 #include "view/BoardAccessible.h"
 
 #include <algorithm>
-#include <cstdlib>
 #include <unordered_map>
 
 #include <QAccessibleWidget>
@@ -28,15 +27,6 @@ QString ColourName(int nColour)
                                                   : QString();
 }
 
-// Discs a marked move would turn: the cells between it and each line's closing disc.
-int DiscsTurned(const CBoardCtrl& board, int x, int y)
-{
-    int discs = 0;
-    for (const CellPos& end : board.m_pRules->GetMoveInfo(x, y)->m_ends)
-        discs += std::max(std::abs(end.x - x), std::abs(end.y - y)) - 1;
-    return discs;
-}
-
 QString CellName(const CBoardCtrl& board, int x, int y)
 {
     const int value = board.m_nGrid[x][y];
@@ -45,7 +35,7 @@ QString CellName(const CBoardCtrl& board, int x, int y)
         content = ColourName(value);
     else if (!board.IsLegalMove(x, y))
         content = QString::fromUtf8(kEmptyCell);
-    else if (const int discs = DiscsTurned(board, x, y); discs == 1)
+    else if (const int discs = board.DiscsTurnedBy(x, y); discs == 1)
         content = QString::fromUtf8(kLegalCellOneDisc);
     else
         content = QString::fromUtf8(kLegalCellFormat).arg(discs);
