@@ -24,3 +24,22 @@ constexpr const char* kNoWinnerCaption = "We have no single winner";
 
 // The computer player found no cell to play: text and caption alike.
 constexpr const char* kProblemText = "PROBLEM";
+
+// What a screen reader hears as it happens; what it reads of the board itself is in
+// view/ViewTexts.h. A move: %1 the colour, %2 the column, %3 the row (both from 1), %4 the
+// discs it turns.
+constexpr const char* kMoveAnnouncementFormat = "%1 plays column %2, row %3, turning %4 discs";
+constexpr const char* kMoveAnnouncementOneDisc = "%1 plays column %2, row %3, turning 1 disc";
+// The turn has passed on: %1 the colour to move, %2 the colours on the board with their discs,
+// each as kCountFormat (%1 the colour, %2 its discs), in colour order.
+constexpr const char* kTurnAnnouncementFormat = "%1 to move; %2";
+constexpr const char* kCountFormat = "%1 %2";
+// A new game: %1 the board's side, %2 the number of players, %3 who the computer plays
+// (kComputerPlaysFormat with the colours, or kNoComputerPlayer), %4 the colour that begins.
+constexpr const char* kNewGameAnnouncementFormat
+    = "New game, %1 by %1, %2 players, %3; %4 moves first";
+constexpr const char* kComputerPlaysFormat = "the computer plays %1";
+constexpr const char* kNoComputerPlayer = "no computer player";
+// Between the items of a list, and before its last item.
+constexpr const char* kListSeparator = ", ";
+constexpr const char* kLastListSeparator = " and ";

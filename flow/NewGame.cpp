@@ -2,6 +2,11 @@
 
 #include <algorithm>
 
+#include <QString>
+
+#include "flow/Announcements.h"
+#include "platform/Announce.h"
+
 void CBoardCtrl::StartGame(int nPlayers, int nBoardSize, int nComputerPlayers, int nFirstPlayer)
 {
     // A tick still waiting in a message box for the old game learns from this that its
@@ -22,6 +27,7 @@ void CBoardCtrl::StartGame(int nPlayers, int nBoardSize, int nComputerPlayers, i
     // Discs still turning belong to the old game.
     m_flips.RemoveAll();
     Redraw();
+    Announce(*this, NewGameAnnouncement(*this));
     if (m_nCurrentPlayer <= m_nComputerPlayers)
         MakeComputerMove();
 }
