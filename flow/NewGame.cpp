@@ -12,6 +12,7 @@ void CBoardCtrl::StartGame(int nPlayers, int nBoardSize, int nComputerPlayers, i
     // A tick still waiting in a message box for the old game learns from this that its
     // game is gone.
     ++m_nGeneration;
+    const int nOldSize = m_nBoardSize;
 
     // The settings panel offers only valid choices; the clamps keep the grid, the score
     // table and the turn order safe from any other caller.
@@ -27,6 +28,8 @@ void CBoardCtrl::StartGame(int nPlayers, int nBoardSize, int nComputerPlayers, i
     // Discs still turning belong to the old game.
     m_flips.RemoveAll();
     Redraw();
+    if (m_nBoardSize != nOldSize)
+        NotifyNewSide();
     Announce(*this, NewGameAnnouncement(*this));
     if (m_nCurrentPlayer <= m_nComputerPlayers)
         MakeComputerMove();

@@ -11,3 +11,5 @@ constexpr const char* kEmptyCell = "empty";
 // A marked legal move; %1 is the number of discs it turns.
 constexpr const char* kLegalCellFormat = "empty, legal move, turns %1 discs";
 constexpr const char* kLegalCellOneDisc = "empty, legal move, turns 1 disc";
+// The focused cell's description, which Where Am I reads: %1 is the colour to move.
+constexpr const char* kTurnDescriptionFormat = "%1 to move";
