@@ -28,6 +28,10 @@ start_orca() {
     # ends with the caller's session.
     speech-dispatcher --run-single --timeout 0 >"$log.speech" 2>&1 &
     pids+=($!)
+    until [[ -S $XDG_RUNTIME_DIR/speech-dispatcher/speechd.sock ]]; do
+        ((SECONDS < deadline)) || return 1
+        sleep 0.05
+    done
     : >"$log"
     # /usr/bin/orca itself, with three changes: it does not look for other Orcas of this user
     # (they belong to other sessions, which it would stop), it does not rename itself "orca"
