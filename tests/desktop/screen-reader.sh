@@ -68,7 +68,9 @@ PYTHON
 stop_session() {
     local i p all=()
     tree() { local c; for c in $(pgrep -P "$1"); do tree "$c"; done; echo "$1"; }
-    for ((i = ${#pids[@]} - 1; i >= 0; i--)); do all+=($(tree "${pids[i]}")); done
+    for ((i = ${#pids[@]} - 1; i >= 0; i--)); do
+        mapfile -t -O "${#all[@]}" all < <(tree "${pids[i]}")
+    done
     for p in "${all[@]}"; do kill "$p" 2>/dev/null || true; done
     for _ in $(seq 30); do
         for p in "${all[@]}"; do kill -0 "$p" 2>/dev/null && break; done
