@@ -10,9 +10,11 @@
 #include <QScreen>
 
 #include "app/AboutDlg.h"
+#include "app/AppAccessible.h"
 #include "app/AppTexts.h"
 #include "app/HelpWnd.h"
 #include "flow/GameTimerProc.h"
+#include "platform/Announce.h"
 #include "platform/DialogUnits.h"
 #include "platform/FixedWindow.h"
 #include "platform/KeyboardReturn.h"
@@ -65,6 +67,7 @@ CMainDlg::CMainDlg(QWidget* pParent)
     , m_cmbComputerPlayers(this)
     , m_gameClock(this)
 {
+    InstallAppAccessible();
     m_hIcon.addFile(QStringLiteral(":/icons/tessera-16.png"), QSize(16, 16));
     m_hIcon.addFile(QStringLiteral(":/icons/tessera-32.png"), QSize(32, 32));
 
@@ -191,9 +194,8 @@ void CMainDlg::CreateControls(const CDialogUnits& units)
     pCreate->setDefault(false);
     Place(*pCreate, units.Rect(13, 220, 70, 20));
 
-    // A screen reader names each list after the label that stands above or beside it. Qt
-    // reads the name on some platforms; on Linux it gives the current entry as the list's
-    // name and the label through the label's buddy, so both are set.
+    // A screen reader names each list after the label that stands above or beside it: the
+    // list's name and the label's buddy both say so, for the platforms that read either.
     const std::pair<QComboBox*, const char*> listNames[] = {
         { &m_cmbPlayers, AppTexts::kPlayersLabel },
         { &m_cmbMapSize, AppTexts::kMapSizeLabel },
@@ -216,6 +218,11 @@ void CMainDlg::CreateControls(const CDialogUnits& units)
         setTabOrder(tabOrder[i - 1], tabOrder[i]);
 
     connect(pCreate, &QPushButton::clicked, this, [this] { OnCreateNewGame(); });
+    // A screen reader hears the entry a player chooses: Qt's lists send it nothing it reads
+    // out.
+    for (const auto& listName : listNames)
+        connect(listName.first, &QComboBox::activated, this,
+            [this, pList = listName.first] { Announce(*this, pList->currentText()); });
     // activated, unlike currentIndexChanged, comes from the user's choice only, so the
     // panel's own rebuilding of the lists triggers no handler.
     connect(&m_cmbPlayers, &QComboBox::activated, this, [this] { OnSelchangePlayers(); });

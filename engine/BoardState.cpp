@@ -1,6 +1,7 @@
 #include "engine/BoardState.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <cstring>
 
 namespace {
@@ -113,4 +114,14 @@ CellPosList CBoardState::LegalMoves() const
             if (IsLegalMove(x, y))
                 cells.Add(x, y);
     return cells;
+}
+
+int CBoardState::DiscsTurnedBy(int x, int y) const
+{
+    if (!m_pRules || m_pRules->m_nSize != m_nBoardSize || !OnBoard(x, y))
+        return 0;
+    int discs = 0;
+    for (const CellPos& end : m_pRules->GetMoveInfo(x, y)->m_ends)
+        discs += std::max(std::abs(end.x - x), std::abs(end.y - y)) - 1;
+    return discs;
 }

@@ -50,6 +50,10 @@ public:
     // Those cells column by column from the left, each column from the top: the order in
     // which the computer player draws from them and keyboard play steps through them.
     CellPosList LegalMoves() const;
+    // The discs a disc on (x, y) turns for the colour of the snapshot: the cells between it
+    // and each captured line's closing disc. 0 where it captures nothing, or off the board.
+    // Still the move's own count once it is placed, until the snapshot is rebuilt.
+    int DiscsTurnedBy(int x, int y) const;
 
     int m_nBoardSize = 8;
     Grid m_nGrid {};

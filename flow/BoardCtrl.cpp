@@ -3,6 +3,8 @@
 #include <QMouseEvent>
 
 #include "engine/PixelMap.h"
+#include "flow/Announcements.h"
+#include "platform/Announce.h"
 
 CBoardCtrl* g_pBoard = nullptr;
 
@@ -28,7 +30,11 @@ void CBoardCtrl::OnLButtonDown(unsigned, const QPointF& point)
     // Only a marked cell is played. A move whose discs are still turning owns the turn, and
     // no click is awaited until it has passed: a second disc would give the colour a second
     // move.
-    if (IsLegalMove(x, y))
+    if (IsLegalMove(x, y)) {
         ApplyMove(x, y);
+        // One announcement per move, whoever makes it, with the discs it turns: they turn
+        // one per tick afterwards, unannounced.
+        Announce(*this, MoveAnnouncement(*this, x, y));
+    }
     Redraw();
 }

@@ -48,6 +48,12 @@ public:
     // view/: whether the painter frames the pointer cell: only while the board has the
     // keyboard focus and the pointer cell was last moved by the keyboard.
     bool ShowsKeyboardFrame() const;
+    // view/: tells a listening screen reader that the pointer cell is now the focused cell,
+    // if the board has the keyboard focus.
+    void NotifyPointerCellFocus();
+    // view/: after a new game of another side: the accessible table forgets the cells the
+    // board no longer has, and a listening screen reader hears that the table changed.
+    void NotifyNewSide();
     // The pointer cell was last moved by the keyboard rather than the mouse.
     bool m_bPointerMovedByKeys = false;
 

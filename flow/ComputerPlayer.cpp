@@ -25,4 +25,7 @@ void CBoardCtrl::MakeComputerMove()
     OnLButtonDown(0,
         QPoint(CellToPixel(chosen.x, client.width(), m_nBoardSize),
             CellToPixel(chosen.y, client.height(), m_nBoardSize)));
+    // The click made the played cell the pointer cell; a screen reader's focus goes there
+    // too, so that Where Am I and the next arrow key start from the computer's move.
+    NotifyPointerCellFocus();
 }

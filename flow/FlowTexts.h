@@ -42,3 +42,26 @@ constexpr const char* kNoWinnerCaption = QT_TRANSLATE_NOOP("FlowTexts", "We have
 
 // The computer player found no cell to play: text and caption alike.
 constexpr const char* kProblemText = QT_TRANSLATE_NOOP("FlowTexts", "PROBLEM");
+
+// What a screen reader hears as it happens; what it reads of the board itself is in
+// view/ViewTexts.h. A move: %1 the colour, %2 the column, %3 the row (both from 1), %n the
+// discs it turns, two or more, translated with the number (FlowTr(text, n)).
+constexpr const char* kMoveAnnouncementFormat
+    = QT_TRANSLATE_N_NOOP("FlowTexts", "%1 plays column %2, row %3, turning %n discs");
+constexpr const char* kMoveAnnouncementOneDisc
+    = QT_TRANSLATE_NOOP("FlowTexts", "%1 plays column %2, row %3, turning 1 disc");
+// The turn has passed on: %1 the colour to move, %2 the colours on the board with their discs,
+// each as kCountFormat (%1 the colour, %2 its discs), in colour order.
+constexpr const char* kTurnAnnouncementFormat = QT_TRANSLATE_NOOP("FlowTexts", "%1 to move; %2");
+constexpr const char* kCountFormat = QT_TRANSLATE_NOOP("FlowTexts", "%1 %2");
+// A new game: %1 the board's side, %2 the number of players (2 to 4), %3 who the computer
+// plays (kComputerPlaysFormat with the colours, or kNoComputerPlayer), %4 the colour that
+// begins.
+constexpr const char* kNewGameAnnouncementFormat
+    = QT_TRANSLATE_NOOP("FlowTexts", "New game, %1 by %1, %2 players, %3; %4 moves first");
+constexpr const char* kComputerPlaysFormat
+    = QT_TRANSLATE_NOOP("FlowTexts", "the computer plays %1");
+constexpr const char* kNoComputerPlayer = QT_TRANSLATE_NOOP("FlowTexts", "no computer player");
+// Between the items of a list, and before its last item.
+constexpr const char* kListSeparator = QT_TRANSLATE_NOOP("FlowTexts", ", ");
+constexpr const char* kLastListSeparator = QT_TRANSLATE_NOOP("FlowTexts", " and ");

@@ -3,8 +3,10 @@
 #include <QString>
 
 #include "engine/TurnOrder.h"
+#include "flow/Announcements.h"
 #include "flow/BoardCtrl.h"
 #include "flow/FlowTexts.h"
+#include "platform/Announce.h"
 #include "platform/MessageBox.h"
 
 namespace {
@@ -38,6 +40,7 @@ void HandOnTurn(CBoardCtrl& board)
         case TurnStep::Move:
             // The turn awaits a click: a human's, or the computer's at once.
             board.m_bAwaitingClick = 1;
+            Announce(board, TurnAnnouncement(board));
             if (board.m_nCurrentPlayer <= board.m_nComputerPlayers)
                 board.MakeComputerMove();
             board.UpdateScores();

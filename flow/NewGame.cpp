@@ -2,11 +2,17 @@
 
 #include <algorithm>
 
+#include <QString>
+
+#include "flow/Announcements.h"
+#include "platform/Announce.h"
+
 void CBoardCtrl::StartGame(int nPlayers, int nBoardSize, int nComputerPlayers, int nFirstPlayer)
 {
     // A tick still waiting in a message box for the old game learns from this that its
     // game is gone.
     ++m_nGeneration;
+    const int nOldSize = m_nBoardSize;
 
     // The settings panel offers only valid choices; the clamps keep the grid, the score
     // table and the turn order safe from any other caller.
@@ -22,6 +28,9 @@ void CBoardCtrl::StartGame(int nPlayers, int nBoardSize, int nComputerPlayers, i
     // Discs still turning belong to the old game.
     m_flips.RemoveAll();
     Redraw();
+    if (m_nBoardSize != nOldSize)
+        NotifyNewSide();
+    Announce(*this, NewGameAnnouncement(*this));
     if (m_nCurrentPlayer <= m_nComputerPlayers)
         MakeComputerMove();
 }

@@ -210,6 +210,45 @@
         <source>PROBLEM</source>
         <translation>PROBLEM</translation>
     </message>
+    <message numerus="yes">
+        <source>%1 plays column %2, row %3, turning %n discs</source>
+        <translation>
+            <numerusform>%1 spielt Spalte %2, Zeile %3 und dreht %n Stein um</numerusform>
+            <numerusform>%1 spielt Spalte %2, Zeile %3 und dreht %n Steine um</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 plays column %2, row %3, turning 1 disc</source>
+        <translation>%1 spielt Spalte %2, Zeile %3 und dreht 1 Stein um</translation>
+    </message>
+    <message>
+        <source>%1 to move; %2</source>
+        <translation>%1 am Zug; %2</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>New game, %1 by %1, %2 players, %3; %4 moves first</source>
+        <translation>Neues Spiel, %1 mal %1, %2 Spieler, %3; %4 beginnt</translation>
+    </message>
+    <message>
+        <source>the computer plays %1</source>
+        <translation>der Computer spielt %1</translation>
+    </message>
+    <message>
+        <source>no computer player</source>
+        <translation>kein Computerspieler</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source> and </source>
+        <translation> und </translation>
+    </message>
 </context>
 <context>
     <name>ViewTexts</name>
@@ -235,6 +274,10 @@
     <message>
         <source>empty, legal move, turns 1 disc</source>
         <translation>leer, gültiger Zug, dreht 1 Stein um</translation>
+    </message>
+    <message>
+        <source>%1 to move</source>
+        <translation>%1 am Zug</translation>
     </message>
 </context>
 <context>

@@ -210,6 +210,45 @@
         <source>PROBLEM</source>
         <translation>PROBLEMA</translation>
     </message>
+    <message numerus="yes">
+        <source>%1 plays column %2, row %3, turning %n discs</source>
+        <translation>
+            <numerusform>%1 juega en la columna %2, fila %3 y voltea %n ficha</numerusform>
+            <numerusform>%1 juega en la columna %2, fila %3 y voltea %n fichas</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 plays column %2, row %3, turning 1 disc</source>
+        <translation>%1 juega en la columna %2, fila %3 y voltea 1 ficha</translation>
+    </message>
+    <message>
+        <source>%1 to move; %2</source>
+        <translation>turno de %1; %2</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>New game, %1 by %1, %2 players, %3; %4 moves first</source>
+        <translation>Nueva partida, %1 por %1, %2 jugadores, %3; empieza %4</translation>
+    </message>
+    <message>
+        <source>the computer plays %1</source>
+        <translation>el ordenador juega con %1</translation>
+    </message>
+    <message>
+        <source>no computer player</source>
+        <translation>ningún jugador del ordenador</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source> and </source>
+        <translation> y </translation>
+    </message>
 </context>
 <context>
     <name>ViewTexts</name>
@@ -235,6 +274,10 @@
     <message>
         <source>empty, legal move, turns 1 disc</source>
         <translation>vacía, jugada válida, voltea 1 ficha</translation>
+    </message>
+    <message>
+        <source>%1 to move</source>
+        <translation>turno de %1</translation>
     </message>
 </context>
 <context>

@@ -210,6 +210,45 @@
         <source>PROBLEM</source>
         <translation>PROBLÈME</translation>
     </message>
+    <message numerus="yes">
+        <source>%1 plays column %2, row %3, turning %n discs</source>
+        <translation>
+            <numerusform>%1 joue colonne %2, ligne %3 et retourne %n pion</numerusform>
+            <numerusform>%1 joue colonne %2, ligne %3 et retourne %n pions</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 plays column %2, row %3, turning 1 disc</source>
+        <translation>%1 joue colonne %2, ligne %3 et retourne 1 pion</translation>
+    </message>
+    <message>
+        <source>%1 to move; %2</source>
+        <translation>au tour de %1 ; %2</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>New game, %1 by %1, %2 players, %3; %4 moves first</source>
+        <translation>Nouvelle partie, %1 sur %1, %2 joueurs, %3 ; %4 commence</translation>
+    </message>
+    <message>
+        <source>the computer plays %1</source>
+        <translation>l&apos;ordinateur joue %1</translation>
+    </message>
+    <message>
+        <source>no computer player</source>
+        <translation>aucun joueur ordinateur</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source> and </source>
+        <translation> et </translation>
+    </message>
 </context>
 <context>
     <name>ViewTexts</name>
@@ -236,16 +275,20 @@
         <source>empty, legal move, turns 1 disc</source>
         <translation>vide, coup possible, retourne 1 pion</translation>
     </message>
+    <message>
+        <source>%1 to move</source>
+        <translation>au tour de %1</translation>
+    </message>
 </context>
 <context>
     <name>main</name>
     <message>
         <source>tessera: needs a graphical session, and cannot open Wayland display &quot;%1&quot;</source>
-        <translation>tessera: nécessite une session graphique et ne peut pas ouvrir l&apos;affichage Wayland « %1 »</translation>
+        <translation>tessera: nécessite une session graphique et ne peut pas ouvrir l&apos;affichage Wayland «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>tessera: needs a graphical session, and cannot open display &quot;%1&quot; nor Wayland display &quot;%2&quot;</source>
-        <translation>tessera: nécessite une session graphique et ne peut ouvrir ni l&apos;affichage « %1 » ni l&apos;affichage Wayland « %2 »</translation>
+        <translation>tessera: nécessite une session graphique et ne peut ouvrir ni l&apos;affichage «&#xa0;%1&#xa0;» ni l&apos;affichage Wayland «&#xa0;%2&#xa0;»</translation>
     </message>
     <message>
         <source>tessera: needs a graphical session, and no display is set (%1)</source>

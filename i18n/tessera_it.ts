@@ -210,6 +210,45 @@
         <source>PROBLEM</source>
         <translation>PROBLEMA</translation>
     </message>
+    <message numerus="yes">
+        <source>%1 plays column %2, row %3, turning %n discs</source>
+        <translation>
+            <numerusform>%1 gioca colonna %2, riga %3 e gira %n pedina</numerusform>
+            <numerusform>%1 gioca colonna %2, riga %3 e gira %n pedine</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 plays column %2, row %3, turning 1 disc</source>
+        <translation>%1 gioca colonna %2, riga %3 e gira 1 pedina</translation>
+    </message>
+    <message>
+        <source>%1 to move; %2</source>
+        <translation>tocca a %1; %2</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>New game, %1 by %1, %2 players, %3; %4 moves first</source>
+        <translation>Nuova partita, %1 per %1, %2 giocatori, %3; inizia %4</translation>
+    </message>
+    <message>
+        <source>the computer plays %1</source>
+        <translation>il computer gioca %1</translation>
+    </message>
+    <message>
+        <source>no computer player</source>
+        <translation>nessun giocatore del computer</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source> and </source>
+        <translation> e </translation>
+    </message>
 </context>
 <context>
     <name>ViewTexts</name>
@@ -235,6 +274,10 @@
     <message>
         <source>empty, legal move, turns 1 disc</source>
         <translation>vuota, mossa valida, gira 1 pedina</translation>
+    </message>
+    <message>
+        <source>%1 to move</source>
+        <translation>tocca a %1</translation>
     </message>
 </context>
 <context>

@@ -210,6 +210,45 @@
         <source>PROBLEM</source>
         <translation>PROBLEEM</translation>
     </message>
+    <message numerus="yes">
+        <source>%1 plays column %2, row %3, turning %n discs</source>
+        <translation>
+            <numerusform>%1 speelt kolom %2, rij %3 en draait %n schijf om</numerusform>
+            <numerusform>%1 speelt kolom %2, rij %3 en draait %n schijven om</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 plays column %2, row %3, turning 1 disc</source>
+        <translation>%1 speelt kolom %2, rij %3 en draait 1 schijf om</translation>
+    </message>
+    <message>
+        <source>%1 to move; %2</source>
+        <translation>%1 aan zet; %2</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>New game, %1 by %1, %2 players, %3; %4 moves first</source>
+        <translation>Nieuw spel, %1 bij %1, %2 spelers, %3; %4 begint</translation>
+    </message>
+    <message>
+        <source>the computer plays %1</source>
+        <translation>de computer speelt %1</translation>
+    </message>
+    <message>
+        <source>no computer player</source>
+        <translation>geen computerspeler</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source> and </source>
+        <translation> en </translation>
+    </message>
 </context>
 <context>
     <name>ViewTexts</name>
@@ -235,6 +274,10 @@
     <message>
         <source>empty, legal move, turns 1 disc</source>
         <translation>leeg, geldige zet, draait 1 schijf om</translation>
+    </message>
+    <message>
+        <source>%1 to move</source>
+        <translation>%1 aan zet</translation>
     </message>
 </context>
 <context>

@@ -210,6 +210,46 @@
         <source>PROBLEM</source>
         <translation>PROBLEM</translation>
     </message>
+    <message numerus="yes">
+        <source>%1 plays column %2, row %3, turning %n discs</source>
+        <translation>
+            <numerusform>%1: kolumna %2, wiersz %3, odwracają %n pionek</numerusform>
+            <numerusform>%1: kolumna %2, wiersz %3, odwracają %n pionki</numerusform>
+            <numerusform>%1: kolumna %2, wiersz %3, odwracają %n pionków</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 plays column %2, row %3, turning 1 disc</source>
+        <translation>%1: kolumna %2, wiersz %3, odwracają 1 pionek</translation>
+    </message>
+    <message>
+        <source>%1 to move; %2</source>
+        <translation>ruch: %1; %2</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>New game, %1 by %1, %2 players, %3; %4 moves first</source>
+        <translation>Nowa gra, plansza %1 na %1, graczy: %2, %3; zaczynają %4</translation>
+    </message>
+    <message>
+        <source>the computer plays %1</source>
+        <translation>komputer: %1</translation>
+    </message>
+    <message>
+        <source>no computer player</source>
+        <translation>bez gracza komputerowego</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source> and </source>
+        <translation> i </translation>
+    </message>
 </context>
 <context>
     <name>ViewTexts</name>
@@ -236,6 +276,10 @@
     <message>
         <source>empty, legal move, turns 1 disc</source>
         <translation>puste, dozwolony ruch, odwraca 1 pionek</translation>
+    </message>
+    <message>
+        <source>%1 to move</source>
+        <translation>ruch: %1</translation>
     </message>
 </context>
 <context>

@@ -210,6 +210,45 @@
         <source>PROBLEM</source>
         <translation>PROBLEMA</translation>
     </message>
+    <message numerus="yes">
+        <source>%1 plays column %2, row %3, turning %n discs</source>
+        <translation>
+            <numerusform>%1 joga na coluna %2, linha %3 e vira %n peça</numerusform>
+            <numerusform>%1 joga na coluna %2, linha %3 e vira %n peças</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 plays column %2, row %3, turning 1 disc</source>
+        <translation>%1 joga na coluna %2, linha %3 e vira 1 peça</translation>
+    </message>
+    <message>
+        <source>%1 to move; %2</source>
+        <translation>vez de %1; %2</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>New game, %1 by %1, %2 players, %3; %4 moves first</source>
+        <translation>Novo jogo, %1 por %1, %2 jogadores, %3; %4 começa</translation>
+    </message>
+    <message>
+        <source>the computer plays %1</source>
+        <translation>o computador joga com %1</translation>
+    </message>
+    <message>
+        <source>no computer player</source>
+        <translation>nenhum jogador do computador</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source> and </source>
+        <translation> e </translation>
+    </message>
 </context>
 <context>
     <name>ViewTexts</name>
@@ -235,6 +274,10 @@
     <message>
         <source>empty, legal move, turns 1 disc</source>
         <translation>vazia, jogada válida, vira 1 peça</translation>
+    </message>
+    <message>
+        <source>%1 to move</source>
+        <translation>vez de %1</translation>
     </message>
 </context>
 <context>

@@ -210,6 +210,46 @@
         <source>PROBLEM</source>
         <translation>ПРОБЛЕМА</translation>
     </message>
+    <message numerus="yes">
+        <source>%1 plays column %2, row %3, turning %n discs</source>
+        <translation>
+            <numerusform>%1: столбец %2, строка %3, переворачивают %n фишку</numerusform>
+            <numerusform>%1: столбец %2, строка %3, переворачивают %n фишки</numerusform>
+            <numerusform>%1: столбец %2, строка %3, переворачивают %n фишек</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 plays column %2, row %3, turning 1 disc</source>
+        <translation>%1: столбец %2, строка %3, переворачивают 1 фишку</translation>
+    </message>
+    <message>
+        <source>%1 to move; %2</source>
+        <translation>ходят %1; %2</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>New game, %1 by %1, %2 players, %3; %4 moves first</source>
+        <translation>Новая игра, %1 на %1, игроков: %2, %3; первыми ходят %4</translation>
+    </message>
+    <message>
+        <source>the computer plays %1</source>
+        <translation>компьютер: %1</translation>
+    </message>
+    <message>
+        <source>no computer player</source>
+        <translation>без компьютерных игроков</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source> and </source>
+        <translation> и </translation>
+    </message>
 </context>
 <context>
     <name>ViewTexts</name>
@@ -236,6 +276,10 @@
     <message>
         <source>empty, legal move, turns 1 disc</source>
         <translation>пустая, допустимый ход, переворачивает 1 фишку</translation>
+    </message>
+    <message>
+        <source>%1 to move</source>
+        <translation>ходят %1</translation>
     </message>
 </context>
 <context>

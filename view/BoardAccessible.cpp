@@ -1,7 +1,6 @@
 #include "view/BoardAccessible.h"
 
 #include <algorithm>
-#include <cstdlib>
 #include <unordered_map>
 
 #include <QAccessibleWidget>
@@ -27,15 +26,6 @@ QString ColourName(int nColour)
     return nColour >= 1 && nColour <= kMaxPlayers ? FlowTr(kColourNames[nColour - 1]) : QString();
 }
 
-// Discs a marked move would turn: the cells between it and each line's closing disc.
-int DiscsTurned(const CBoardCtrl& board, int x, int y)
-{
-    int discs = 0;
-    for (const CellPos& end : board.m_pRules->GetMoveInfo(x, y)->m_ends)
-        discs += std::max(std::abs(end.x - x), std::abs(end.y - y)) - 1;
-    return discs;
-}
-
 QString CellName(const CBoardCtrl& board, int x, int y)
 {
     const int value = board.m_nGrid[x][y];
@@ -44,7 +34,7 @@ QString CellName(const CBoardCtrl& board, int x, int y)
         content = ColourName(value);
     else if (!board.IsLegalMove(x, y))
         content = ViewTr(kEmptyCell);
-    else if (const int discs = DiscsTurned(board, x, y); discs == 1)
+    else if (const int discs = board.DiscsTurnedBy(x, y); discs == 1)
         content = ViewTr(kLegalCellOneDisc);
     else
         content = ViewTr(kLegalCellFormat, discs);
@@ -74,7 +64,15 @@ public:
     int indexOfChild(const QAccessibleInterface*) const override { return -1; }
     QString text(QAccessible::Text t) const override
     {
-        return t == QAccessible::Name && isValid() ? CellName(*m_pBoard, m_nX, m_nY) : QString();
+        if (!isValid())
+            return QString();
+        if (t == QAccessible::Name)
+            return CellName(*m_pBoard, m_nX, m_nY);
+        // Whose turn it is, for Where Am I on the focused cell, which reads a cell's
+        // description last. Orca also speaks it after the cell at every move of the focus.
+        if (t == QAccessible::Description && state().focused)
+            return ViewTr(kTurnDescriptionFormat).arg(ColourName(m_pBoard->m_nCurrentPlayer));
+        return QString();
     }
     void setText(QAccessible::Text, const QString&) override { }
     QRect rect() const override
@@ -86,7 +84,11 @@ public:
         const int y1 = CellToPixel(m_nY + 1, m_pBoard->height(), n);
         return QRect(m_pBoard->mapToGlobal(QPoint(x0, y0)), QSize(x1 - x0, y1 - y0));
     }
-    QAccessible::Role role() const override { return QAccessible::Cell; }
+    // A list item, not a table cell: Orca reads the whole row of a table cell whenever the row
+    // changes, which is 40 cells on the big board, and builds that row for braille at every
+    // move; an item that is no table cell it reads alone. The board stays a table of N x N
+    // items, with their rows and columns through the table interface.
+    QAccessible::Role role() const override { return QAccessible::ListItem; }
     QAccessible::State state() const override
     {
         QAccessible::State state;
@@ -173,6 +175,10 @@ public:
     QAccessibleInterface* childAt(int x, int y) const override
     {
         const QPoint point = Board()->mapFromGlobal(QPoint(x, y));
+        // Pixel-to-cell truncates toward zero: points up to a cell's width left of the board
+        // or above it would otherwise fall into its first column or row.
+        if (!Board()->rect().contains(point))
+            return nullptr;
         const int n = Side(*Board());
         return Cell(PixelToCell(point.x(), Board()->width(), n),
             PixelToCell(point.y(), Board()->height(), n));
@@ -209,6 +215,21 @@ public:
     bool unselectColumn(int) override { return false; }
     void modelChange(QAccessibleTableModelChangeEvent*) override { }
 
+    // Forgets the cells the board no longer has. A reader that still holds one then learns
+    // that no such object exists, instead of being answered by an invalid one, which Qt
+    // reports with a warning on stderr at every call.
+    void DropVanishedCells()
+    {
+        for (auto it = m_cells.begin(); it != m_cells.end();) {
+            if (Board()->OnBoard(it->first / kMaxBoardSize, it->first % kMaxBoardSize)) {
+                ++it;
+                continue;
+            }
+            QAccessible::deleteAccessibleInterface(it->second);
+            it = m_cells.erase(it);
+        }
+    }
+
 private:
     // Cell (x, y) under x * kMaxBoardSize + y, so that a cell keeps its id across board sides.
     mutable std::unordered_map<int, QAccessible::Id> m_cells;
@@ -232,16 +253,28 @@ void InstallBoardAccessible()
     (void)installed;
 }
 
-void NotifyPointerCellFocus(CBoardCtrl& board)
+void CBoardCtrl::NotifyPointerCellFocus()
 {
     if (!QAccessible::isActive())
         return;
     // The event names the cell by the table's own numbering of its children.
-    QAccessibleInterface* table = QAccessible::queryAccessibleInterface(&board);
+    QAccessibleInterface* table = QAccessible::queryAccessibleInterface(this);
     QAccessibleInterface* cell = table ? table->focusChild() : nullptr;
     if (!cell)
         return;
-    QAccessibleEvent event(&board, QAccessible::Focus);
+    QAccessibleEvent event(this, QAccessible::Focus);
     event.setChild(table->indexOfChild(cell));
+    QAccessible::updateAccessibility(&event);
+}
+
+void CBoardCtrl::NotifyNewSide()
+{
+    if (auto* table = dynamic_cast<CBoardAccessible*>(QAccessible::queryAccessibleInterface(this)))
+        table->DropVanishedCells();
+    if (!QAccessible::isActive())
+        return;
+    // Qt's AT-SPI bridge passes this on to no reader yet, which is why the cells are dropped
+    // above; other bridges, and later ones, tell readers to let go of what they hold.
+    QAccessibleTableModelChangeEvent event(this, QAccessibleTableModelChangeEvent::ModelReset);
     QAccessible::updateAccessibility(&event);
 }

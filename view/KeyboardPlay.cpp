@@ -8,7 +8,6 @@
 
 #include "engine/PixelMap.h"
 #include "flow/BoardCtrl.h"
-#include "view/BoardAccessible.h"
 
 namespace {
 
@@ -128,6 +127,6 @@ bool CBoardCtrl::OnKeyDown(int nKey)
     }
     m_bPointerMovedByKeys = true;
     Redraw();
-    NotifyPointerCellFocus(*this);
+    NotifyPointerCellFocus();
     return true;
 }

@@ -24,3 +24,5 @@ constexpr const char* kLegalCellFormat
     = QT_TRANSLATE_N_NOOP("ViewTexts", "empty, legal move, turns %n discs");
 constexpr const char* kLegalCellOneDisc
     = QT_TRANSLATE_NOOP("ViewTexts", "empty, legal move, turns 1 disc");
+// The focused cell's description, which Where Am I reads: %1 is the colour to move.
+constexpr const char* kTurnDescriptionFormat = QT_TRANSLATE_NOOP("ViewTexts", "%1 to move");

@@ -580,6 +580,8 @@ TEST_F(MainDlgTest, F1ShowsHowToPlayBesideTheGame)
         ASSERT_TRUE(pHelp);
         EXPECT_TRUE(pHelp->isVisible());
         EXPECT_EQ(pHelp->windowTitle(), "How to play");
+        // A screen reader reads a dialog's text out as it opens.
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(pHelp)->role(), QAccessible::Dialog);
         EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
         if (focus[3] == '5')
             QTest::mouseClick(pHelp->findChild<QPushButton*>(), Qt::LeftButton);
@@ -592,21 +594,36 @@ TEST_F(MainDlgTest, F1ShowsHowToPlayBesideTheGame)
     EXPECT_EQ(Grid()[2], "....W...");
 }
 
-// On Linux a list's accessible name is its entry and its label comes as a relation: both
-// are set, from the label's own text.
-TEST_F(MainDlgTest, ListsCarryTheirLabelsForScreenReaders)
+// A screen reader reads each list as its label, the label's buddy too, with the entry as its
+// value and text, and hears the entry a player chooses; the main window is the application's
+// frame.
+TEST_F(MainDlgTest, ListsCarryTheirLabelsAndEntriesForScreenReaders)
 {
     const std::pair<const char*, const char*> lists[]
         = { { "1001", "Players:" }, { "1002", "Map Size:" }, { "1003", "Computer Players:" },
               { "1004", "Computer Player Inteligence:" }, { "1006", "First Player:" } };
+    Dlg().m_cmbComputerSkill.setEnabled(true);
+    Dlg().m_cmbFirstPlayer.setEnabled(true);
     for (const auto& [id, label] : lists) {
-        QWidget& list = Control(Dlg(), id);
+        auto& list = static_cast<QComboBox&>(Control(Dlg(), id));
         EXPECT_EQ(list.accessibleName(), label);
         int buddies = 0;
         for (QLabel* pLabel : Dlg().findChildren<QLabel*>())
             buddies += pLabel->buddy() == &list && pLabel->text() == label;
         EXPECT_EQ(buddies, 1) << label;
+
+        Heard heard;
+        Choose(list, 1);
+        EXPECT_EQ(heard, QStringList { list.itemText(1) });
+        QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(&list);
+        EXPECT_EQ(reader->role(), QAccessible::ComboBox);
+        EXPECT_EQ(reader->text(QAccessible::Name), label);
+        EXPECT_EQ(reader->text(QAccessible::Value), list.itemText(1));
+        ASSERT_TRUE(reader->textInterface());
+        EXPECT_EQ(reader->textInterface()->text(0, reader->textInterface()->characterCount()),
+            list.itemText(1));
     }
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(&Dlg())->role(), QAccessible::Window);
 }
 
 // The About box's own loop keeps serving the game clock: discs go on turning behind it.

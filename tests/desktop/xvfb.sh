@@ -10,7 +10,7 @@ start_xvfb() {
         >"$work/xvfb.log" 2>&1 &
     xvfb_pid=$!
     # The number is written once the server accepts connections.
-    poll 10 grep -q '^[0-9]' "$work/display" && display=:$(cat "$work/display") || display=
+    poll 10 grep -qs '^[0-9]' "$work/display" && display=:$(cat "$work/display") || display=
 }
 
 # poll SECONDS COMMAND...: runs COMMAND every tenth of a second until it succeeds; fails once

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QRegularExpression>
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 #include <QWindow>
 
@@ -16,6 +17,7 @@
 
 #include "flow/BoardCtrl.h"
 #include "flow/GameTimerProc.h"
+#include "platform/Announce.h"
 #include "platform/MessageBox.h"
 #include "tests/engine/BoardRows.h"
 #include "tests/support/QtSupport.h"
@@ -38,6 +40,15 @@ inline void Lay(
     board.RebuildRules();
     board.UpdateScores();
 }
+
+// What a screen reader would be told while one of these lives, in order.
+struct Heard : QStringList {
+    Heard()
+    {
+        SetAnnouncementHook([this](const QString& text) { append(text); });
+    }
+    ~Heard() { SetAnnouncementHook(nullptr); }
+};
 
 // A board with its four score labels in a window that is only shown when a test counts
 // repaints (a hidden widget does not paint), and every message box answered by a hook

@@ -132,6 +132,58 @@ TEST_F(TurnControllerTest, ColourWithoutDiscsIsSkippedSilently)
     EXPECT_TRUE(m_messages.empty());
 }
 
+// A screen reader hears each new game, each move with the discs it turns and each turn that
+// passes on, once, whoever moves: nothing while the discs turn, the turn after a pass's box,
+// and only the colours that have discs.
+TEST_F(TurnControllerTest, ScreenReaderHearsEachGameMoveAndTurnOnce)
+{
+    struct Case {
+        int players, computers, first;
+        Rows rows; // none: a new game of side n
+        int n;
+        std::vector<Cell> clicks;
+        QStringList heard;
+    };
+    const Case cases[] = {
+        { 2, 1, kBlack, {}, 8, { { 3, 2 } },
+            { "New game, 8 by 8, 2 players, the computer plays White; Black moves first",
+                "Black plays column 4, row 3, turning 1 disc", "White to move; White 1, Black 4",
+                "White plays column 3, row 3, turning 1 disc",
+                "Black to move; White 3, Black 3" } },
+        { 3, 2, kWhite, {}, 10, {},
+            { "New game, 10 by 10, 3 players, the computer plays White and Black; White moves "
+              "first",
+                "White plays column 3, row 5, turning 1 disc",
+                "Black to move; White 4, Black 1, Red 2",
+                "Black plays column 4, row 6, turning 1 disc",
+                "Red to move; White 3, Black 3, Red 2" } },
+        { 2, 0, kWhite, kBlackMustPass, 8, { { 2, 0 } },
+            { "White plays column 3, row 1, turning 1 disc", "White to move; White 4, Black 1" } },
+        { 3, 0, kWhite, { "WRR.....", "........", "........", "...WB...", "...BW..." }, 8,
+            { { 3, 0 } },
+            { "White plays column 4, row 1, turning 2 discs", "Black to move; White 6, Black 2" } },
+    };
+    for (const Case& c : cases) {
+        CSharedRandom::SetState(1);
+        Heard heard;
+        if (c.rows.empty())
+            m_board.StartGame(c.players, c.n, c.computers, c.first);
+        else
+            Lay(c.players, c.computers, c.first, c.rows, c.n);
+        // Until a human's click is awaited.
+        const auto settle = [this] {
+            for (int tick = 0; tick < 50 && !m_board.m_flips.IsEmpty(); ++tick)
+                Tick();
+        };
+        settle();
+        for (const Cell& click : c.clicks) {
+            Click(click.first, click.second);
+            settle();
+        }
+        EXPECT_EQ(heard, c.heard);
+    }
+}
+
 // How a game ends, and that it then stays as it is: ticks only repaint and a click
 // places nothing.
 TEST_F(TurnControllerTest, GameEndsWithOneResultAndStaysFrozen)

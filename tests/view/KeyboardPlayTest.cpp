@@ -104,7 +104,7 @@ TEST_F(KeyboardPlay, BoardReadsAsATableOfNamedCells)
         EXPECT_EQ(board->text(QAccessible::Name), "Board, 8 by 8, White to move");
         QAccessibleInterface* cell = board->tableInterface()->cellAt(c.y, c.x);
         ASSERT_TRUE(cell);
-        EXPECT_EQ(cell->role(), QAccessible::Cell);
+        EXPECT_EQ(cell->role(), QAccessible::ListItem);
         EXPECT_EQ(cell->text(QAccessible::Name), c.name);
         EXPECT_EQ(board->child(c.y * 8 + c.x), cell);
         EXPECT_EQ(board->indexOfChild(cell), c.y * 8 + c.x);
@@ -125,6 +125,21 @@ TEST_F(KeyboardPlay, BoardReadsAsATableOfNamedCells)
     EXPECT_EQ(board->focusChild(), board->tableInterface()->cellAt(0, 1));
     EXPECT_EQ(board->indexOfChild(board->focusChild()), 1);
     EXPECT_TRUE(board->focusChild()->state().focused);
+    // Where Am I reads whose turn it is from the focused cell.
+    EXPECT_EQ(board->focusChild()->text(QAccessible::Description), "White to move");
+    EXPECT_EQ(board->child(0)->text(QAccessible::Description), "");
+
+    // Points just left of the board or above it are no cell.
+    const QRect first = board->child(0)->rect();
+    EXPECT_EQ(board->childAt(first.left() - 5, first.center().y()), nullptr);
+    EXPECT_EQ(board->childAt(first.center().x(), first.top() - 5), nullptr);
+
+    // A game on a smaller board forgets the cells it no longer has; the others stay.
+    const QAccessible::Id gone = QAccessible::uniqueId(board->child(1599));
+    const QAccessible::Id kept = QAccessible::uniqueId(board->child(1));
+    m_board.StartGame(2, 8, 0, kWhite);
+    EXPECT_EQ(QAccessible::accessibleInterface(gone), nullptr);
+    EXPECT_EQ(QAccessible::accessibleInterface(kept), board->child(1));
 }
 
 } // namespace
