@@ -75,5 +75,12 @@ int main(int argc, char* argv[])
 
     CGameApp theApp;
     theApp.InitInstance();
+    // Qt's Wayland client (6.4) can hang as it takes its connection down, the main thread
+    // waiting for a reader thread that waits for a read no one makes: the window is gone and
+    // the process stays. The game keeps nothing to write, so on Wayland it ends here.
+    if (QGuiApplication::platformName() == QLatin1String("wayland")) {
+        std::fflush(nullptr);
+        std::_Exit(0);
+    }
     return 0;
 }
