@@ -221,8 +221,9 @@ void CMainDlg::CreateControls(const CDialogUnits& units)
     // A screen reader hears the entry a player chooses: Qt's lists send it nothing it reads
     // out.
     for (const auto& listName : listNames)
-        connect(listName.first, &QComboBox::activated, this,
-            [this, pList = listName.first] { Announce(*this, pList->currentText()); });
+        connect(listName.first, &QComboBox::activated, this, [this, pList = listName.first] {
+            Announce(*this, [pList] { return pList->currentText(); });
+        });
     // activated, unlike currentIndexChanged, comes from the user's choice only, so the
     // panel's own rebuilding of the lists triggers no handler.
     connect(&m_cmbPlayers, &QComboBox::activated, this, [this] { OnSelchangePlayers(); });

@@ -34,7 +34,7 @@ void CBoardCtrl::OnLButtonDown(unsigned, const QPointF& point)
         ApplyMove(x, y);
         // One announcement per move, whoever makes it, with the discs it turns: they turn
         // one per tick afterwards, unannounced.
-        Announce(*this, MoveAnnouncement(*this, x, y));
+        Announce(*this, [&] { return MoveAnnouncement(*this, x, y); });
     }
     Redraw();
 }

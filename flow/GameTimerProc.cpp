@@ -40,7 +40,7 @@ void HandOnTurn(CBoardCtrl& board)
         case TurnStep::Move:
             // The turn awaits a click: a human's, or the computer's at once.
             board.m_bAwaitingClick = 1;
-            Announce(board, TurnAnnouncement(board));
+            Announce(board, [&board] { return TurnAnnouncement(board); });
             if (board.m_nCurrentPlayer <= board.m_nComputerPlayers)
                 board.MakeComputerMove();
             board.UpdateScores();

@@ -30,7 +30,7 @@ void CBoardCtrl::StartGame(int nPlayers, int nBoardSize, int nComputerPlayers, i
     Redraw();
     if (m_nBoardSize != nOldSize)
         NotifyNewSide();
-    Announce(*this, NewGameAnnouncement(*this));
+    Announce(*this, [this] { return NewGameAnnouncement(*this); });
     if (m_nCurrentPlayer <= m_nComputerPlayers)
         MakeComputerMove();
 }

@@ -71,13 +71,16 @@ QAccessibleInterface* AnnouncementFactory(const QString&, QObject* object)
 
 void SetAnnouncementHook(AnnouncementHook hook) { g_hook = std::move(hook); }
 
-void Announce(QWidget& window, const QString& text)
+void Announce(QWidget& window, const std::function<QString()>& makeText)
 {
     if (g_hook) {
-        g_hook(text);
+        g_hook(makeText());
         return;
     }
-    if (text.isEmpty() || !QAccessible::isActive())
+    if (!QAccessible::isActive())
+        return;
+    const QString text = makeText();
+    if (text.isEmpty())
         return;
     static const bool installed = [] {
         QAccessible::installFactory(AnnouncementFactory);

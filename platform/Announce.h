@@ -9,9 +9,9 @@ class QWidget;
 // a turn, a new game, a list's new entry. Qt has no call for that; the text becomes a
 // notification inside a status bar that is never shown, which Orca reads out as it is,
 // without a role or a window title, after whatever it is saying. Nothing happens while no
-// assistive technology listens. window: any widget of the window the text is about, which
-// owns what the announcements need.
-void Announce(QWidget& window, const QString& text);
+// assistive technology listens, and the text is only made when someone does. window: any
+// widget of the window the text is about, which owns what the announcements need.
+void Announce(QWidget& window, const std::function<QString()>& text);
 
 // Tests hear the announcements through this hook instead (without a screen reader Qt sends
 // nothing anywhere): it receives each text that would be said. An empty function restores
