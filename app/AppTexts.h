@@ -64,11 +64,10 @@ inline constexpr const char* kMapSizes[] = { QT_TRANSLATE_NOOP("AppTexts", "Clas
 inline constexpr const char* kComputerPlayerCounts[] = { QT_TRANSLATE_NOOP("AppTexts", "0 Players"),
     QT_TRANSLATE_NOOP("AppTexts", "1 Players"), QT_TRANSLATE_NOOP("AppTexts", "2 Players"),
     QT_TRANSLATE_NOOP("AppTexts", "3 Players"), QT_TRANSLATE_NOOP("AppTexts", "4 Players") };
-inline constexpr const char* kComputerSkills[] = { QT_TRANSLATE_NOOP("AppTexts", "Very Easy"),
-    QT_TRANSLATE_NOOP("AppTexts", "Easy"), QT_TRANSLATE_NOOP("AppTexts", "Normal"),
-    QT_TRANSLATE_NOOP("AppTexts", "Difficult"), QT_TRANSLATE_NOOP("AppTexts", "Very Difficult") };
-// The game flow's own colour names, translated with FlowTr.
+// The game flow's own colour and skill names, translated with FlowTr: the new-game
+// announcement names them too.
 using ::kColourNames;
+using ::kSkillNames;
 
 // A score line until the board's first update; %1 is the colour's name.
 inline constexpr char kInitialScoreFormat[] = QT_TRANSLATE_NOOP("AppTexts", "%1: 0 / 64");
@@ -105,5 +104,12 @@ inline constexpr char kHelpText[] = QT_TRANSLATE_NOOP("AppTexts",
     "<li>Space: play the pointer cell;</li>"
     "<li>Tab: go to the next control; Enter or Escape: end the program;</li>"
     "<li>F1: open this window.</li></ul>");
+// Follows kHelpText as a paragraph of its own.
+//: The five names are those of the "Computer Player Inteligence:" list.
+inline constexpr char kHelpSkillText[] = QT_TRANSLATE_NOOP("AppTexts",
+    "<p>The \"Computer Player Inteligence:\" list sets how well the computer plays. Very Easy "
+    "picks a legal cell at random; Easy looks one move ahead; Normal a few moves; Difficult "
+    "looks deeper and, in a two-player game on the classic board, plays the end exactly; Very "
+    "Difficult looks deepest.</p>");
 
 } // namespace AppTexts

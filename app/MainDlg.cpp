@@ -1,5 +1,7 @@
 #include "app/MainDlg.h"
 
+#include <span>
+
 #include <QApplication>
 #include <QEventLoop>
 #include <QFrame>
@@ -42,12 +44,13 @@ constexpr int kIdMenuBar = 129;
 
 QString IdName(int nId) { return QString::number(nId); }
 
-QStringList ColourNames()
+// A list of the game flow's names (colours, skill levels), translated with FlowTr.
+QStringList FlowNames(std::span<const char* const> names)
 {
-    QStringList names;
-    for (const char* pName : kColourNames)
-        names << FlowTr(pName);
-    return names;
+    QStringList translated;
+    for (const char* pName : names)
+        translated << FlowTr(pName);
+    return translated;
 }
 
 } // namespace
@@ -175,8 +178,7 @@ void CMainDlg::CreateControls(const CDialogUnits& units)
     placeList(m_cmbComputerPlayers, kIdComputerPlayers, 15, 100, 140,
         AppTexts::Tr(AppTexts::kComputerPlayerCounts));
     addLabel(AppTexts::kComputerSkillLabel, 15, 120, 150, 10);
-    placeList(m_cmbComputerSkill, kIdComputerSkill, 15, 130, 140,
-        AppTexts::Tr(AppTexts::kComputerSkills));
+    placeList(m_cmbComputerSkill, kIdComputerSkill, 15, 130, 140, FlowNames(AppTexts::kSkillNames));
     addLine(15, 150, 149);
 
     m_chkRandomFirstPlayer.setObjectName(IdName(kIdRandomFirstPlayer));
@@ -184,7 +186,7 @@ void CMainDlg::CreateControls(const CDialogUnits& units)
     Place(m_chkRandomFirstPlayer, units.Rect(15, 160, 85, 10));
 
     addLabel(AppTexts::kFirstPlayerLabel, 15, 175, 40, 10);
-    placeList(m_cmbFirstPlayer, kIdFirstPlayer, 60, 175, 95, ColourNames());
+    placeList(m_cmbFirstPlayer, kIdFirstPlayer, 60, 175, 95, FlowNames(kColourNames));
     addLine(15, 195, 149);
 
     auto* pCreate = new QPushButton(AppTexts::Tr(AppTexts::kCreateNewGame), this);
@@ -339,11 +341,13 @@ void CMainDlg::OnHelp()
 
 void CMainDlg::done(int nResult)
 {
-    // The game goes with the window: no tick may reach it any more, a pass or result message
+    // The game goes with the window: no tick may reach it any more, the computer stops
+    // thinking, a pass or result message
     // still open closes now instead of outliving the window, and the tick waiting in it
     // learns, as it does for a new game, that its game is gone and must not be advanced.
     m_gameClock.stop();
     SetMessageClock(nullptr);
+    m_board.AbandonComputerSearch();
     ++m_board.m_nGeneration;
     CloseAllMessages();
     QDialog::done(nResult);

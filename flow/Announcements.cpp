@@ -1,10 +1,16 @@
 #include "flow/Announcements.h"
 
+#include <algorithm>
+#include <iterator>
+
 #include <QString>
 #include <QStringList>
 
+#include "ai/ComputerSearch.h"
 #include "flow/BoardCtrl.h"
 #include "flow/FlowTexts.h"
+
+static_assert(std::size(kSkillNames) == kSkillLevels);
 
 namespace {
 
@@ -52,6 +58,9 @@ QString NewGameAnnouncement(const CBoardCtrl& board)
         .arg(board.m_nBoardSize)
         .arg(board.m_nPlayers)
         .arg(computer.isEmpty() ? FlowTr(kNoComputerPlayer)
-                                : FlowTr(kComputerPlaysFormat).arg(JoinList(computer)))
+                                : FlowTr(kComputerPlaysFormat)
+                                      .arg(JoinList(computer),
+                                          FlowTr(kSkillNames[std::clamp(
+                                              board.m_nComputerSkill, 0, kSkillLevels - 1)])))
         .arg(Colour(board.m_nCurrentPlayer));
 }

@@ -20,6 +20,12 @@ constexpr const char* kColourNames[kMaxPlayers]
     = { QT_TRANSLATE_NOOP("FlowTexts", "White"), QT_TRANSLATE_NOOP("FlowTexts", "Black"),
           QT_TRANSLATE_NOOP("FlowTexts", "Red"), QT_TRANSLATE_NOOP("FlowTexts", "Green") };
 
+// The computer's skill levels, index SkillLevel: the settings panel's list, and the new-game
+// announcement.
+constexpr const char* kSkillNames[] = { QT_TRANSLATE_NOOP("FlowTexts", "Very Easy"),
+    QT_TRANSLATE_NOOP("FlowTexts", "Easy"), QT_TRANSLATE_NOOP("FlowTexts", "Normal"),
+    QT_TRANSLATE_NOOP("FlowTexts", "Difficult"), QT_TRANSLATE_NOOP("FlowTexts", "Very Difficult") };
+
 // One score line: %1 the colour's name, %2 its discs, %3 the cells of the board. The name is
 // padded to the longest of the four names, so that Red's numbers start where the other
 // names' do.
@@ -55,12 +61,14 @@ constexpr const char* kMoveAnnouncementOneDisc
 constexpr const char* kTurnAnnouncementFormat = QT_TRANSLATE_NOOP("FlowTexts", "%1 to move; %2");
 constexpr const char* kCountFormat = QT_TRANSLATE_NOOP("FlowTexts", "%1 %2");
 // A new game: %1 the board's side, %2 the number of players (2 to 4), %3 who the computer
-// plays (kComputerPlaysFormat with the colours, or kNoComputerPlayer), %4 the colour that
-// begins.
+// plays (kComputerPlaysFormat with the colours and the skill level, or kNoComputerPlayer), %4
+// the colour that begins.
 constexpr const char* kNewGameAnnouncementFormat
     = QT_TRANSLATE_NOOP("FlowTexts", "New game, %1 by %1, %2 players, %3; %4 moves first");
+//: %1 the computer's colours ("White and Black"), %2 its skill level, one of the names of the
+//: "Computer Player Inteligence:" list ("Very Difficult").
 constexpr const char* kComputerPlaysFormat
-    = QT_TRANSLATE_NOOP("FlowTexts", "the computer plays %1");
+    = QT_TRANSLATE_NOOP("FlowTexts", "the computer plays %1 at %2");
 constexpr const char* kNoComputerPlayer = QT_TRANSLATE_NOOP("FlowTexts", "no computer player");
 // Between the items of a list, and before its last item.
 constexpr const char* kListSeparator = QT_TRANSLATE_NOOP("FlowTexts", ", ");

@@ -38,7 +38,8 @@ void HandOnTurn(CBoardCtrl& board)
         case TurnStep::Skip:
             continue;
         case TurnStep::Move:
-            // The turn awaits a click: a human's, or the computer's at once.
+            // The turn awaits a click: a human's, or the computer's, at once at Very Easy and
+            // on a later tick, when its search has ended, above.
             board.m_bAwaitingClick = 1;
             Announce(board, [&board] { return TurnAnnouncement(board); });
             if (board.m_nCurrentPlayer <= board.m_nComputerPlayers)
@@ -75,6 +76,9 @@ void GameTimerProc()
     if (!board)
         return;
     if (board->m_flips.IsEmpty()) {
+        // The computer's answer is played on the first tick after its search has ended.
+        if (board->PlaySearchedMove())
+            board->UpdateScores();
         board->Redraw();
         return;
     }

@@ -104,26 +104,6 @@
         <translation>1 Spieler</translation>
     </message>
     <message>
-        <source>Very Easy</source>
-        <translation>Sehr leicht</translation>
-    </message>
-    <message>
-        <source>Easy</source>
-        <translation>Leicht</translation>
-    </message>
-    <message>
-        <source>Normal</source>
-        <translation>Normal</translation>
-    </message>
-    <message>
-        <source>Difficult</source>
-        <translation>Schwer</translation>
-    </message>
-    <message>
-        <source>Very Difficult</source>
-        <translation>Sehr schwer</translation>
-    </message>
-    <message>
         <source>%1: 0 / 64</source>
         <translation>%1: 0 / 64</translation>
     </message>
@@ -154,6 +134,11 @@
     <message>
         <source>&lt;p&gt;Players take turns placing a disc of their colour on an empty cell. A disc may only go where it closes, in at least one of the eight straight directions, a line of other colours&apos; discs against a disc of the mover&apos;s own; every disc so enclosed turns to the mover&apos;s colour, one after another. A player who cannot place a disc passes. The game ends when the board is full, when only one colour is left or when nobody can move; the colour with the most discs wins.&lt;/p&gt;&lt;p&gt;The Settings panel chooses the number of players, the board&apos;s size, how many of the players (counted from White) the computer plays, and who begins; &quot;Create New Game&quot; starts a game with them. Below it, a score line for each colour counts its discs and marks the colour to move.&lt;/p&gt;&lt;p&gt;With the mouse: the marked cells are the legal moves, the lines from the cell under the pointer show which discs it would capture, and a click plays the cell.&lt;/p&gt;&lt;p&gt;With the keys, while the board has the focus (it is the first stop of Tab):&lt;/p&gt;&lt;ul&gt;&lt;li&gt;arrow keys: move the pointer cell;&lt;/li&gt;&lt;li&gt;Page Down / Page Up: go to the next / previous legal cell;&lt;/li&gt;&lt;li&gt;Space: play the pointer cell;&lt;/li&gt;&lt;li&gt;Tab: go to the next control; Enter or Escape: end the program;&lt;/li&gt;&lt;li&gt;F1: open this window.&lt;/li&gt;&lt;/ul&gt;</source>
         <translation>&lt;p&gt;Die Spieler setzen abwechselnd einen Stein ihrer Farbe auf ein leeres Feld. Ein Stein darf nur dort hin, wo er in mindestens einer der acht geraden Richtungen eine Reihe von Steinen anderer Farben gegen einen eigenen Stein einschließt; jeder so eingeschlossene Stein wird, einer nach dem anderen, in die Farbe des Ziehenden umgedreht. Wer keinen Stein setzen kann, setzt aus. Das Spiel endet, wenn das Brett voll ist, wenn nur noch eine Farbe übrig ist oder wenn niemand mehr ziehen kann; es gewinnt die Farbe mit den meisten Steinen.&lt;/p&gt;&lt;p&gt;Im Bereich „Einstellungen“ werden die Zahl der Spieler, die Größe des Bretts, wie viele der Spieler (von Weiß an gezählt) der Computer übernimmt und wer beginnt gewählt; „Neues Spiel“ startet damit ein Spiel. Darunter zählt eine Zeile je Farbe deren Steine und markiert die Farbe, die am Zug ist.&lt;/p&gt;&lt;p&gt;Mit der Maus: Die markierten Felder sind die gültigen Züge, die Linien vom Feld unter dem Mauszeiger zeigen, welche Steine der Zug umdrehen würde, und ein Klick spielt das Feld.&lt;/p&gt;&lt;p&gt;Mit der Tastatur, solange das Brett den Fokus hat (es ist der erste Halt der Tabulatortaste):&lt;/p&gt;&lt;ul&gt;&lt;li&gt;Pfeiltasten: den Cursor bewegen;&lt;/li&gt;&lt;li&gt;Bild ab / Bild auf: zum nächsten / vorigen gültigen Feld;&lt;/li&gt;&lt;li&gt;Leertaste: das Feld unter dem Cursor spielen;&lt;/li&gt;&lt;li&gt;Tab: zum nächsten Bedienelement; Eingabe oder Esc: das Programm beenden;&lt;/li&gt;&lt;li&gt;F1: dieses Fenster öffnen.&lt;/li&gt;&lt;/ul&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;The &quot;Computer Player Inteligence:&quot; list sets how well the computer plays. Very Easy picks a legal cell at random; Easy looks one move ahead; Normal a few moves; Difficult looks deeper and, in a two-player game on the classic board, plays the end exactly; Very Difficult looks deepest.&lt;/p&gt;</source>
+        <extracomment>The five names are those of the &quot;Computer Player Inteligence:&quot; list.</extracomment>
+        <translation>&lt;p&gt;Die Liste „Spielstärke des Computers:“ bestimmt, wie gut der Computer spielt. Sehr leicht wählt ein gültiges Feld zufällig; Leicht schaut einen Zug voraus, Normal einige Züge; Schwer schaut tiefer und spielt im Spiel zu zweit auf dem klassischen Brett das Ende genau aus; Sehr schwer schaut am tiefsten.&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
@@ -234,10 +219,6 @@
         <translation>Neues Spiel, %1 mal %1, %2 Spieler, %3; %4 beginnt</translation>
     </message>
     <message>
-        <source>the computer plays %1</source>
-        <translation>der Computer spielt %1</translation>
-    </message>
-    <message>
         <source>no computer player</source>
         <translation>kein Computerspieler</translation>
     </message>
@@ -248,6 +229,31 @@
     <message>
         <source> and </source>
         <translation> und </translation>
+    </message>
+    <message>
+        <source>Very Easy</source>
+        <translation>Sehr leicht</translation>
+    </message>
+    <message>
+        <source>Easy</source>
+        <translation>Leicht</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>Difficult</source>
+        <translation>Schwer</translation>
+    </message>
+    <message>
+        <source>Very Difficult</source>
+        <translation>Sehr schwer</translation>
+    </message>
+    <message>
+        <source>the computer plays %1 at %2</source>
+        <extracomment>%1 the computer&apos;s colours (&quot;White and Black&quot;), %2 its skill level, one of the names of the &quot;Computer Player Inteligence:&quot; list (&quot;Very Difficult&quot;).</extracomment>
+        <translation>der Computer spielt %1, Stufe %2</translation>
     </message>
 </context>
 <context>

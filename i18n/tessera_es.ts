@@ -104,26 +104,6 @@
         <translation>1 jugador</translation>
     </message>
     <message>
-        <source>Very Easy</source>
-        <translation>Muy fácil</translation>
-    </message>
-    <message>
-        <source>Easy</source>
-        <translation>Fácil</translation>
-    </message>
-    <message>
-        <source>Normal</source>
-        <translation>Normal</translation>
-    </message>
-    <message>
-        <source>Difficult</source>
-        <translation>Difícil</translation>
-    </message>
-    <message>
-        <source>Very Difficult</source>
-        <translation>Muy difícil</translation>
-    </message>
-    <message>
         <source>%1: 0 / 64</source>
         <translation>%1: 0 / 64</translation>
     </message>
@@ -154,6 +134,11 @@
     <message>
         <source>&lt;p&gt;Players take turns placing a disc of their colour on an empty cell. A disc may only go where it closes, in at least one of the eight straight directions, a line of other colours&apos; discs against a disc of the mover&apos;s own; every disc so enclosed turns to the mover&apos;s colour, one after another. A player who cannot place a disc passes. The game ends when the board is full, when only one colour is left or when nobody can move; the colour with the most discs wins.&lt;/p&gt;&lt;p&gt;The Settings panel chooses the number of players, the board&apos;s size, how many of the players (counted from White) the computer plays, and who begins; &quot;Create New Game&quot; starts a game with them. Below it, a score line for each colour counts its discs and marks the colour to move.&lt;/p&gt;&lt;p&gt;With the mouse: the marked cells are the legal moves, the lines from the cell under the pointer show which discs it would capture, and a click plays the cell.&lt;/p&gt;&lt;p&gt;With the keys, while the board has the focus (it is the first stop of Tab):&lt;/p&gt;&lt;ul&gt;&lt;li&gt;arrow keys: move the pointer cell;&lt;/li&gt;&lt;li&gt;Page Down / Page Up: go to the next / previous legal cell;&lt;/li&gt;&lt;li&gt;Space: play the pointer cell;&lt;/li&gt;&lt;li&gt;Tab: go to the next control; Enter or Escape: end the program;&lt;/li&gt;&lt;li&gt;F1: open this window.&lt;/li&gt;&lt;/ul&gt;</source>
         <translation>&lt;p&gt;Los jugadores colocan por turnos una ficha de su color en una casilla vacía. Una ficha solo puede ir donde encierre, en al menos una de las ocho direcciones rectas, una línea de fichas de otros colores contra una ficha propia; cada ficha así encerrada pasa, una tras otra, al color del jugador. Quien no puede colocar ninguna ficha pasa el turno. La partida termina cuando el tablero está lleno, cuando solo queda un color o cuando nadie puede mover; gana el color con más fichas.&lt;/p&gt;&lt;p&gt;En el panel «Configuración» se eligen el número de jugadores, el tamaño del tablero, cuántos de los jugadores (contando desde Blanco) lleva el ordenador y quién empieza; «Nueva partida» inicia una partida con esas opciones. Debajo, una línea de puntuación por color cuenta sus fichas y marca el color al que le toca jugar.&lt;/p&gt;&lt;p&gt;Con el ratón: las casillas marcadas son las jugadas válidas, las líneas que salen de la casilla bajo el puntero muestran qué fichas voltearía, y un clic juega la casilla.&lt;/p&gt;&lt;p&gt;Con el teclado, mientras el tablero tiene el foco (es la primera parada de la tecla Tab):&lt;/p&gt;&lt;ul&gt;&lt;li&gt;flechas: mover el cursor;&lt;/li&gt;&lt;li&gt;Av Pág / Re Pág: ir a la casilla válida siguiente / anterior;&lt;/li&gt;&lt;li&gt;Espacio: jugar la casilla del cursor;&lt;/li&gt;&lt;li&gt;Tab: ir al siguiente control; Intro o Esc: salir del programa;&lt;/li&gt;&lt;li&gt;F1: abrir esta ventana.&lt;/li&gt;&lt;/ul&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;The &quot;Computer Player Inteligence:&quot; list sets how well the computer plays. Very Easy picks a legal cell at random; Easy looks one move ahead; Normal a few moves; Difficult looks deeper and, in a two-player game on the classic board, plays the end exactly; Very Difficult looks deepest.&lt;/p&gt;</source>
+        <extracomment>The five names are those of the &quot;Computer Player Inteligence:&quot; list.</extracomment>
+        <translation>&lt;p&gt;La lista «Nivel del ordenador:» fija lo bien que juega el ordenador. Muy fácil elige al azar una casilla válida; Fácil mira una jugada por delante; Normal, unas pocas; Difícil mira más lejos y, en una partida de dos en el tablero clásico, juega el final con exactitud; Muy difícil es el que más lejos mira.&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
@@ -234,10 +219,6 @@
         <translation>Nueva partida, %1 por %1, %2 jugadores, %3; empieza %4</translation>
     </message>
     <message>
-        <source>the computer plays %1</source>
-        <translation>el ordenador juega con %1</translation>
-    </message>
-    <message>
         <source>no computer player</source>
         <translation>ningún jugador del ordenador</translation>
     </message>
@@ -248,6 +229,31 @@
     <message>
         <source> and </source>
         <translation> y </translation>
+    </message>
+    <message>
+        <source>Very Easy</source>
+        <translation>Muy fácil</translation>
+    </message>
+    <message>
+        <source>Easy</source>
+        <translation>Fácil</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>Difficult</source>
+        <translation>Difícil</translation>
+    </message>
+    <message>
+        <source>Very Difficult</source>
+        <translation>Muy difícil</translation>
+    </message>
+    <message>
+        <source>the computer plays %1 at %2</source>
+        <extracomment>%1 the computer&apos;s colours (&quot;White and Black&quot;), %2 its skill level, one of the names of the &quot;Computer Player Inteligence:&quot; list (&quot;Very Difficult&quot;).</extracomment>
+        <translation>el ordenador juega con %1, nivel %2</translation>
     </message>
 </context>
 <context>

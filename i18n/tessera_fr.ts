@@ -104,26 +104,6 @@
         <translation>1 joueur</translation>
     </message>
     <message>
-        <source>Very Easy</source>
-        <translation>Très facile</translation>
-    </message>
-    <message>
-        <source>Easy</source>
-        <translation>Facile</translation>
-    </message>
-    <message>
-        <source>Normal</source>
-        <translation>Normal</translation>
-    </message>
-    <message>
-        <source>Difficult</source>
-        <translation>Difficile</translation>
-    </message>
-    <message>
-        <source>Very Difficult</source>
-        <translation>Très difficile</translation>
-    </message>
-    <message>
         <source>%1: 0 / 64</source>
         <translation>%1&#xa0;: 0 / 64</translation>
     </message>
@@ -154,6 +134,11 @@
     <message>
         <source>&lt;p&gt;Players take turns placing a disc of their colour on an empty cell. A disc may only go where it closes, in at least one of the eight straight directions, a line of other colours&apos; discs against a disc of the mover&apos;s own; every disc so enclosed turns to the mover&apos;s colour, one after another. A player who cannot place a disc passes. The game ends when the board is full, when only one colour is left or when nobody can move; the colour with the most discs wins.&lt;/p&gt;&lt;p&gt;The Settings panel chooses the number of players, the board&apos;s size, how many of the players (counted from White) the computer plays, and who begins; &quot;Create New Game&quot; starts a game with them. Below it, a score line for each colour counts its discs and marks the colour to move.&lt;/p&gt;&lt;p&gt;With the mouse: the marked cells are the legal moves, the lines from the cell under the pointer show which discs it would capture, and a click plays the cell.&lt;/p&gt;&lt;p&gt;With the keys, while the board has the focus (it is the first stop of Tab):&lt;/p&gt;&lt;ul&gt;&lt;li&gt;arrow keys: move the pointer cell;&lt;/li&gt;&lt;li&gt;Page Down / Page Up: go to the next / previous legal cell;&lt;/li&gt;&lt;li&gt;Space: play the pointer cell;&lt;/li&gt;&lt;li&gt;Tab: go to the next control; Enter or Escape: end the program;&lt;/li&gt;&lt;li&gt;F1: open this window.&lt;/li&gt;&lt;/ul&gt;</source>
         <translation>&lt;p&gt;Chaque joueur, à son tour, pose un pion de sa couleur sur une case vide. Un pion ne peut être posé que là où il enferme, dans au moins une des huit directions en ligne droite, une ligne de pions d&apos;autres couleurs contre un pion du joueur&#xa0;; chaque pion ainsi enfermé prend, l&apos;un après l&apos;autre, la couleur du joueur. Un joueur qui ne peut poser aucun pion passe son tour. La partie se termine quand le plateau est plein, quand il ne reste qu&apos;une couleur ou quand plus personne ne peut jouer&#xa0;; la couleur qui a le plus de pions gagne.&lt;/p&gt;&lt;p&gt;Le panneau «&#xa0;Paramètres&#xa0;» permet de choisir le nombre de joueurs, la taille du plateau, combien de joueurs (en comptant à partir de Blanc) l&apos;ordinateur joue, et qui commence&#xa0;; «&#xa0;Nouvelle partie&#xa0;» lance une partie avec ces choix. En dessous, une ligne de score par couleur compte ses pions et signale la couleur qui doit jouer.&lt;/p&gt;&lt;p&gt;À la souris&#xa0;: les cases marquées sont les coups possibles, les lignes partant de la case sous le pointeur montrent les pions qu&apos;elle retournerait, et un clic joue la case.&lt;/p&gt;&lt;p&gt;Au clavier, quand le plateau a le focus (c&apos;est le premier arrêt de la touche Tab)&#xa0;:&lt;/p&gt;&lt;ul&gt;&lt;li&gt;flèches&#xa0;: déplacer le curseur&#xa0;;&lt;/li&gt;&lt;li&gt;Pg.Suiv / Pg.Préc&#xa0;: aller à la case jouable suivante / précédente&#xa0;;&lt;/li&gt;&lt;li&gt;Espace&#xa0;: jouer la case du curseur&#xa0;;&lt;/li&gt;&lt;li&gt;Tab&#xa0;: passer au contrôle suivant&#xa0;; Entrée ou Échap&#xa0;: quitter le programme&#xa0;;&lt;/li&gt;&lt;li&gt;F1&#xa0;: ouvrir cette fenêtre.&lt;/li&gt;&lt;/ul&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;The &quot;Computer Player Inteligence:&quot; list sets how well the computer plays. Very Easy picks a legal cell at random; Easy looks one move ahead; Normal a few moves; Difficult looks deeper and, in a two-player game on the classic board, plays the end exactly; Very Difficult looks deepest.&lt;/p&gt;</source>
+        <extracomment>The five names are those of the &quot;Computer Player Inteligence:&quot; list.</extracomment>
+        <translation>&lt;p&gt;La liste «&#xa0;Niveau de l&apos;ordinateur&#xa0;:&#xa0;» règle la force de l&apos;ordinateur. Très facile choisit une case jouable au hasard&#xa0;; Facile regarde un coup à l&apos;avance&#xa0;; Normal quelques coups&#xa0;; Difficile regarde plus loin et, dans une partie à deux sur le plateau classique, joue la fin exactement&#xa0;; Très difficile regarde le plus loin.&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
@@ -223,7 +208,7 @@
     </message>
     <message>
         <source>%1 to move; %2</source>
-        <translation>au tour de %1 ; %2</translation>
+        <translation>au tour de %1&#xa0;; %2</translation>
     </message>
     <message>
         <source>%1 %2</source>
@@ -231,11 +216,7 @@
     </message>
     <message>
         <source>New game, %1 by %1, %2 players, %3; %4 moves first</source>
-        <translation>Nouvelle partie, %1 sur %1, %2 joueurs, %3 ; %4 commence</translation>
-    </message>
-    <message>
-        <source>the computer plays %1</source>
-        <translation>l&apos;ordinateur joue %1</translation>
+        <translation>Nouvelle partie, %1 sur %1, %2 joueurs, %3&#xa0;; %4 commence</translation>
     </message>
     <message>
         <source>no computer player</source>
@@ -248,6 +229,31 @@
     <message>
         <source> and </source>
         <translation> et </translation>
+    </message>
+    <message>
+        <source>Very Easy</source>
+        <translation>Très facile</translation>
+    </message>
+    <message>
+        <source>Easy</source>
+        <translation>Facile</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>Difficult</source>
+        <translation>Difficile</translation>
+    </message>
+    <message>
+        <source>Very Difficult</source>
+        <translation>Très difficile</translation>
+    </message>
+    <message>
+        <source>the computer plays %1 at %2</source>
+        <extracomment>%1 the computer&apos;s colours (&quot;White and Black&quot;), %2 its skill level, one of the names of the &quot;Computer Player Inteligence:&quot; list (&quot;Very Difficult&quot;).</extracomment>
+        <translation>l&apos;ordinateur joue %1, niveau %2</translation>
     </message>
 </context>
 <context>

@@ -104,26 +104,6 @@
         <translation>1 giocatore</translation>
     </message>
     <message>
-        <source>Very Easy</source>
-        <translation>Molto facile</translation>
-    </message>
-    <message>
-        <source>Easy</source>
-        <translation>Facile</translation>
-    </message>
-    <message>
-        <source>Normal</source>
-        <translation>Normale</translation>
-    </message>
-    <message>
-        <source>Difficult</source>
-        <translation>Difficile</translation>
-    </message>
-    <message>
-        <source>Very Difficult</source>
-        <translation>Molto difficile</translation>
-    </message>
-    <message>
         <source>%1: 0 / 64</source>
         <translation>%1: 0 / 64</translation>
     </message>
@@ -154,6 +134,11 @@
     <message>
         <source>&lt;p&gt;Players take turns placing a disc of their colour on an empty cell. A disc may only go where it closes, in at least one of the eight straight directions, a line of other colours&apos; discs against a disc of the mover&apos;s own; every disc so enclosed turns to the mover&apos;s colour, one after another. A player who cannot place a disc passes. The game ends when the board is full, when only one colour is left or when nobody can move; the colour with the most discs wins.&lt;/p&gt;&lt;p&gt;The Settings panel chooses the number of players, the board&apos;s size, how many of the players (counted from White) the computer plays, and who begins; &quot;Create New Game&quot; starts a game with them. Below it, a score line for each colour counts its discs and marks the colour to move.&lt;/p&gt;&lt;p&gt;With the mouse: the marked cells are the legal moves, the lines from the cell under the pointer show which discs it would capture, and a click plays the cell.&lt;/p&gt;&lt;p&gt;With the keys, while the board has the focus (it is the first stop of Tab):&lt;/p&gt;&lt;ul&gt;&lt;li&gt;arrow keys: move the pointer cell;&lt;/li&gt;&lt;li&gt;Page Down / Page Up: go to the next / previous legal cell;&lt;/li&gt;&lt;li&gt;Space: play the pointer cell;&lt;/li&gt;&lt;li&gt;Tab: go to the next control; Enter or Escape: end the program;&lt;/li&gt;&lt;li&gt;F1: open this window.&lt;/li&gt;&lt;/ul&gt;</source>
         <translation>&lt;p&gt;I giocatori, a turno, posano una pedina del proprio colore su una casella vuota. Una pedina si può posare solo dove chiude, in almeno una delle otto direzioni in linea retta, una fila di pedine di altri colori contro una pedina propria; ogni pedina così racchiusa passa, una dopo l&apos;altra, al colore di chi muove. Chi non può posare una pedina passa il turno. La partita finisce quando la scacchiera è piena, quando resta un solo colore o quando nessuno può muovere; vince il colore con più pedine.&lt;/p&gt;&lt;p&gt;Nel riquadro «Impostazioni» si scelgono il numero di giocatori, le dimensioni della scacchiera, quanti giocatori (contando da Bianco) muove il computer e chi inizia; «Nuova partita» avvia una partita con queste scelte. Sotto, una riga di punteggio per ogni colore conta le sue pedine e indica il colore di turno.&lt;/p&gt;&lt;p&gt;Con il mouse: le caselle segnate sono le mosse valide, le linee che partono dalla casella sotto il puntatore mostrano quali pedine girerebbe, e un clic gioca la casella.&lt;/p&gt;&lt;p&gt;Con la tastiera, quando la scacchiera ha il focus (è la prima fermata del tasto Tab):&lt;/p&gt;&lt;ul&gt;&lt;li&gt;frecce: spostare il cursore;&lt;/li&gt;&lt;li&gt;Pag giù / Pag su: andare alla casella valida successiva / precedente;&lt;/li&gt;&lt;li&gt;Spazio: giocare la casella del cursore;&lt;/li&gt;&lt;li&gt;Tab: passare al controllo successivo; Invio o Esc: chiudere il programma;&lt;/li&gt;&lt;li&gt;F1: aprire questa finestra.&lt;/li&gt;&lt;/ul&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;The &quot;Computer Player Inteligence:&quot; list sets how well the computer plays. Very Easy picks a legal cell at random; Easy looks one move ahead; Normal a few moves; Difficult looks deeper and, in a two-player game on the classic board, plays the end exactly; Very Difficult looks deepest.&lt;/p&gt;</source>
+        <extracomment>The five names are those of the &quot;Computer Player Inteligence:&quot; list.</extracomment>
+        <translation>&lt;p&gt;La lista «Livello del computer:» stabilisce quanto bene gioca il computer. Molto facile sceglie a caso una casella valida; Facile guarda una mossa avanti; Normale alcune mosse; Difficile guarda più lontano e, in una partita a due sulla scacchiera classica, gioca il finale in modo esatto; Molto difficile guarda più lontano di tutti.&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
@@ -234,10 +219,6 @@
         <translation>Nuova partita, %1 per %1, %2 giocatori, %3; inizia %4</translation>
     </message>
     <message>
-        <source>the computer plays %1</source>
-        <translation>il computer gioca %1</translation>
-    </message>
-    <message>
         <source>no computer player</source>
         <translation>nessun giocatore del computer</translation>
     </message>
@@ -248,6 +229,31 @@
     <message>
         <source> and </source>
         <translation> e </translation>
+    </message>
+    <message>
+        <source>Very Easy</source>
+        <translation>Molto facile</translation>
+    </message>
+    <message>
+        <source>Easy</source>
+        <translation>Facile</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Normale</translation>
+    </message>
+    <message>
+        <source>Difficult</source>
+        <translation>Difficile</translation>
+    </message>
+    <message>
+        <source>Very Difficult</source>
+        <translation>Molto difficile</translation>
+    </message>
+    <message>
+        <source>the computer plays %1 at %2</source>
+        <extracomment>%1 the computer&apos;s colours (&quot;White and Black&quot;), %2 its skill level, one of the names of the &quot;Computer Player Inteligence:&quot; list (&quot;Very Difficult&quot;).</extracomment>
+        <translation>il computer gioca %1, livello %2</translation>
     </message>
 </context>
 <context>

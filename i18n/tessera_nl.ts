@@ -104,26 +104,6 @@
         <translation>1 speler</translation>
     </message>
     <message>
-        <source>Very Easy</source>
-        <translation>Heel makkelijk</translation>
-    </message>
-    <message>
-        <source>Easy</source>
-        <translation>Makkelijk</translation>
-    </message>
-    <message>
-        <source>Normal</source>
-        <translation>Normaal</translation>
-    </message>
-    <message>
-        <source>Difficult</source>
-        <translation>Moeilijk</translation>
-    </message>
-    <message>
-        <source>Very Difficult</source>
-        <translation>Heel moeilijk</translation>
-    </message>
-    <message>
         <source>%1: 0 / 64</source>
         <translation>%1: 0 / 64</translation>
     </message>
@@ -154,6 +134,11 @@
     <message>
         <source>&lt;p&gt;Players take turns placing a disc of their colour on an empty cell. A disc may only go where it closes, in at least one of the eight straight directions, a line of other colours&apos; discs against a disc of the mover&apos;s own; every disc so enclosed turns to the mover&apos;s colour, one after another. A player who cannot place a disc passes. The game ends when the board is full, when only one colour is left or when nobody can move; the colour with the most discs wins.&lt;/p&gt;&lt;p&gt;The Settings panel chooses the number of players, the board&apos;s size, how many of the players (counted from White) the computer plays, and who begins; &quot;Create New Game&quot; starts a game with them. Below it, a score line for each colour counts its discs and marks the colour to move.&lt;/p&gt;&lt;p&gt;With the mouse: the marked cells are the legal moves, the lines from the cell under the pointer show which discs it would capture, and a click plays the cell.&lt;/p&gt;&lt;p&gt;With the keys, while the board has the focus (it is the first stop of Tab):&lt;/p&gt;&lt;ul&gt;&lt;li&gt;arrow keys: move the pointer cell;&lt;/li&gt;&lt;li&gt;Page Down / Page Up: go to the next / previous legal cell;&lt;/li&gt;&lt;li&gt;Space: play the pointer cell;&lt;/li&gt;&lt;li&gt;Tab: go to the next control; Enter or Escape: end the program;&lt;/li&gt;&lt;li&gt;F1: open this window.&lt;/li&gt;&lt;/ul&gt;</source>
         <translation>&lt;p&gt;De spelers zetten om de beurt een schijf van hun kleur op een leeg veld. Een schijf mag alleen daar, waar hij in ten minste een van de acht rechte richtingen een rij schijven van andere kleuren insluit tegen een eigen schijf; elke zo ingesloten schijf wordt, de een na de ander, omgedraaid naar de kleur van de speler aan zet. Wie geen schijf kan zetten, past. Het spel eindigt als het bord vol is, als er nog maar één kleur over is of als niemand meer kan zetten; de kleur met de meeste schijven wint.&lt;/p&gt;&lt;p&gt;In het paneel ‘Instellingen’ kies je het aantal spelers, de grootte van het bord, hoeveel van de spelers (geteld vanaf Wit) de computer speelt en wie begint; ‘Nieuw spel’ start daarmee een spel. Daaronder telt een scoreregel per kleur de schijven en markeert de kleur die aan zet is.&lt;/p&gt;&lt;p&gt;Met de muis: de gemarkeerde velden zijn de geldige zetten, de lijnen vanaf het veld onder de muisaanwijzer tonen welke schijven die zet zou omdraaien, en een klik speelt het veld.&lt;/p&gt;&lt;p&gt;Met het toetsenbord, zolang het bord de focus heeft (het is de eerste stop van Tab):&lt;/p&gt;&lt;ul&gt;&lt;li&gt;pijltjestoetsen: de cursor verplaatsen;&lt;/li&gt;&lt;li&gt;Page Down / Page Up: naar het volgende / vorige geldige veld;&lt;/li&gt;&lt;li&gt;spatie: het veld onder de cursor spelen;&lt;/li&gt;&lt;li&gt;Tab: naar het volgende bedieningselement; Enter of Escape: het programma afsluiten;&lt;/li&gt;&lt;li&gt;F1: dit venster openen.&lt;/li&gt;&lt;/ul&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;The &quot;Computer Player Inteligence:&quot; list sets how well the computer plays. Very Easy picks a legal cell at random; Easy looks one move ahead; Normal a few moves; Difficult looks deeper and, in a two-player game on the classic board, plays the end exactly; Very Difficult looks deepest.&lt;/p&gt;</source>
+        <extracomment>The five names are those of the &quot;Computer Player Inteligence:&quot; list.</extracomment>
+        <translation>&lt;p&gt;De lijst ‘Niveau van de computer:’ bepaalt hoe goed de computer speelt. Heel makkelijk kiest willekeurig een geldig vak; Makkelijk kijkt één zet vooruit; Normaal een paar zetten; Moeilijk kijkt verder en speelt in een spel met twee spelers op het klassieke bord het einde precies uit; Heel moeilijk kijkt het verst vooruit.&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
@@ -234,10 +219,6 @@
         <translation>Nieuw spel, %1 bij %1, %2 spelers, %3; %4 begint</translation>
     </message>
     <message>
-        <source>the computer plays %1</source>
-        <translation>de computer speelt %1</translation>
-    </message>
-    <message>
         <source>no computer player</source>
         <translation>geen computerspeler</translation>
     </message>
@@ -248,6 +229,31 @@
     <message>
         <source> and </source>
         <translation> en </translation>
+    </message>
+    <message>
+        <source>Very Easy</source>
+        <translation>Heel makkelijk</translation>
+    </message>
+    <message>
+        <source>Easy</source>
+        <translation>Makkelijk</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Normaal</translation>
+    </message>
+    <message>
+        <source>Difficult</source>
+        <translation>Moeilijk</translation>
+    </message>
+    <message>
+        <source>Very Difficult</source>
+        <translation>Heel moeilijk</translation>
+    </message>
+    <message>
+        <source>the computer plays %1 at %2</source>
+        <extracomment>%1 the computer&apos;s colours (&quot;White and Black&quot;), %2 its skill level, one of the names of the &quot;Computer Player Inteligence:&quot; list (&quot;Very Difficult&quot;).</extracomment>
+        <translation>de computer speelt %1, niveau %2</translation>
     </message>
 </context>
 <context>

@@ -104,26 +104,6 @@
         <translation>1 gracz</translation>
     </message>
     <message>
-        <source>Very Easy</source>
-        <translation>Bardzo łatwy</translation>
-    </message>
-    <message>
-        <source>Easy</source>
-        <translation>Łatwy</translation>
-    </message>
-    <message>
-        <source>Normal</source>
-        <translation>Normalny</translation>
-    </message>
-    <message>
-        <source>Difficult</source>
-        <translation>Trudny</translation>
-    </message>
-    <message>
-        <source>Very Difficult</source>
-        <translation>Bardzo trudny</translation>
-    </message>
-    <message>
         <source>%1: 0 / 64</source>
         <translation>%1: 0 / 64</translation>
     </message>
@@ -154,6 +134,11 @@
     <message>
         <source>&lt;p&gt;Players take turns placing a disc of their colour on an empty cell. A disc may only go where it closes, in at least one of the eight straight directions, a line of other colours&apos; discs against a disc of the mover&apos;s own; every disc so enclosed turns to the mover&apos;s colour, one after another. A player who cannot place a disc passes. The game ends when the board is full, when only one colour is left or when nobody can move; the colour with the most discs wins.&lt;/p&gt;&lt;p&gt;The Settings panel chooses the number of players, the board&apos;s size, how many of the players (counted from White) the computer plays, and who begins; &quot;Create New Game&quot; starts a game with them. Below it, a score line for each colour counts its discs and marks the colour to move.&lt;/p&gt;&lt;p&gt;With the mouse: the marked cells are the legal moves, the lines from the cell under the pointer show which discs it would capture, and a click plays the cell.&lt;/p&gt;&lt;p&gt;With the keys, while the board has the focus (it is the first stop of Tab):&lt;/p&gt;&lt;ul&gt;&lt;li&gt;arrow keys: move the pointer cell;&lt;/li&gt;&lt;li&gt;Page Down / Page Up: go to the next / previous legal cell;&lt;/li&gt;&lt;li&gt;Space: play the pointer cell;&lt;/li&gt;&lt;li&gt;Tab: go to the next control; Enter or Escape: end the program;&lt;/li&gt;&lt;li&gt;F1: open this window.&lt;/li&gt;&lt;/ul&gt;</source>
         <translation>&lt;p&gt;Gracze na zmianę kładą pionek swojego koloru na pustym polu. Pionek można położyć tylko tam, gdzie w co najmniej jednym z ośmiu prostych kierunków zamyka linię pionków innych kolorów własnym pionkiem; każdy tak otoczony pionek, jeden po drugim, zmienia kolor na kolor gracza wykonującego ruch. Gracz, który nie może położyć pionka, traci kolejkę. Gra kończy się, gdy plansza jest pełna, gdy został tylko jeden kolor albo gdy nikt nie może wykonać ruchu; wygrywa kolor z największą liczbą pionków.&lt;/p&gt;&lt;p&gt;W panelu „Ustawienia” wybiera się liczbę graczy, rozmiar planszy, iloma graczami (licząc od Białych) gra komputer oraz kto zaczyna; „Nowa gra” rozpoczyna grę z tymi ustawieniami. Pod nim wiersz wyniku każdego koloru liczy jego pionki i oznacza kolor, który ma ruch.&lt;/p&gt;&lt;p&gt;Myszą: zaznaczone pola to dozwolone ruchy, linie wychodzące z pola pod wskaźnikiem pokazują, które pionki zostałyby odwrócone, a kliknięcie wykonuje ruch na to pole.&lt;/p&gt;&lt;p&gt;Klawiaturą, gdy plansza ma fokus (jest pierwszym przystankiem klawisza Tab):&lt;/p&gt;&lt;ul&gt;&lt;li&gt;strzałki: przesuwanie kursora;&lt;/li&gt;&lt;li&gt;Page Down / Page Up: przejście do następnego / poprzedniego dozwolonego pola;&lt;/li&gt;&lt;li&gt;spacja: ruch na pole pod kursorem;&lt;/li&gt;&lt;li&gt;Tab: przejście do następnej kontrolki; Enter lub Escape: zakończenie programu;&lt;/li&gt;&lt;li&gt;F1: otwarcie tego okna.&lt;/li&gt;&lt;/ul&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;The &quot;Computer Player Inteligence:&quot; list sets how well the computer plays. Very Easy picks a legal cell at random; Easy looks one move ahead; Normal a few moves; Difficult looks deeper and, in a two-player game on the classic board, plays the end exactly; Very Difficult looks deepest.&lt;/p&gt;</source>
+        <extracomment>The five names are those of the &quot;Computer Player Inteligence:&quot; list.</extracomment>
+        <translation>&lt;p&gt;Lista „Poziom komputera:” określa, jak dobrze gra komputer. Bardzo łatwy wybiera losowo dozwolone pole; Łatwy patrzy jeden ruch naprzód; Normalny kilka ruchów; Trudny patrzy dalej i w grze dwóch graczy na klasycznej planszy rozgrywa końcówkę dokładnie; Bardzo trudny patrzy najdalej.&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
@@ -235,10 +220,6 @@
         <translation>Nowa gra, plansza %1 na %1, graczy: %2, %3; zaczynają %4</translation>
     </message>
     <message>
-        <source>the computer plays %1</source>
-        <translation>komputer: %1</translation>
-    </message>
-    <message>
         <source>no computer player</source>
         <translation>bez gracza komputerowego</translation>
     </message>
@@ -249,6 +230,31 @@
     <message>
         <source> and </source>
         <translation> i </translation>
+    </message>
+    <message>
+        <source>Very Easy</source>
+        <translation>Bardzo łatwy</translation>
+    </message>
+    <message>
+        <source>Easy</source>
+        <translation>Łatwy</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Normalny</translation>
+    </message>
+    <message>
+        <source>Difficult</source>
+        <translation>Trudny</translation>
+    </message>
+    <message>
+        <source>Very Difficult</source>
+        <translation>Bardzo trudny</translation>
+    </message>
+    <message>
+        <source>the computer plays %1 at %2</source>
+        <extracomment>%1 the computer&apos;s colours (&quot;White and Black&quot;), %2 its skill level, one of the names of the &quot;Computer Player Inteligence:&quot; list (&quot;Very Difficult&quot;).</extracomment>
+        <translation>komputer: %1, poziom: %2</translation>
     </message>
 </context>
 <context>

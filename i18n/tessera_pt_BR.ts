@@ -104,26 +104,6 @@
         <translation>1 jogador</translation>
     </message>
     <message>
-        <source>Very Easy</source>
-        <translation>Muito fácil</translation>
-    </message>
-    <message>
-        <source>Easy</source>
-        <translation>Fácil</translation>
-    </message>
-    <message>
-        <source>Normal</source>
-        <translation>Normal</translation>
-    </message>
-    <message>
-        <source>Difficult</source>
-        <translation>Difícil</translation>
-    </message>
-    <message>
-        <source>Very Difficult</source>
-        <translation>Muito difícil</translation>
-    </message>
-    <message>
         <source>%1: 0 / 64</source>
         <translation>%1: 0 / 64</translation>
     </message>
@@ -154,6 +134,11 @@
     <message>
         <source>&lt;p&gt;Players take turns placing a disc of their colour on an empty cell. A disc may only go where it closes, in at least one of the eight straight directions, a line of other colours&apos; discs against a disc of the mover&apos;s own; every disc so enclosed turns to the mover&apos;s colour, one after another. A player who cannot place a disc passes. The game ends when the board is full, when only one colour is left or when nobody can move; the colour with the most discs wins.&lt;/p&gt;&lt;p&gt;The Settings panel chooses the number of players, the board&apos;s size, how many of the players (counted from White) the computer plays, and who begins; &quot;Create New Game&quot; starts a game with them. Below it, a score line for each colour counts its discs and marks the colour to move.&lt;/p&gt;&lt;p&gt;With the mouse: the marked cells are the legal moves, the lines from the cell under the pointer show which discs it would capture, and a click plays the cell.&lt;/p&gt;&lt;p&gt;With the keys, while the board has the focus (it is the first stop of Tab):&lt;/p&gt;&lt;ul&gt;&lt;li&gt;arrow keys: move the pointer cell;&lt;/li&gt;&lt;li&gt;Page Down / Page Up: go to the next / previous legal cell;&lt;/li&gt;&lt;li&gt;Space: play the pointer cell;&lt;/li&gt;&lt;li&gt;Tab: go to the next control; Enter or Escape: end the program;&lt;/li&gt;&lt;li&gt;F1: open this window.&lt;/li&gt;&lt;/ul&gt;</source>
         <translation>&lt;p&gt;Os jogadores se revezam colocando uma peça da sua cor em uma casa vazia. Uma peça só pode ser colocada onde fecha, em pelo menos uma das oito direções retas, uma linha de peças de outras cores contra uma peça do próprio jogador; cada peça assim cercada passa, uma após a outra, para a cor de quem jogou. Quem não pode colocar nenhuma peça passa a vez. A partida termina quando o tabuleiro está cheio, quando resta só uma cor ou quando ninguém pode jogar; vence a cor com mais peças.&lt;/p&gt;&lt;p&gt;No painel “Configurações” se escolhem o número de jogadores, o tamanho do tabuleiro, quantos dos jogadores (contando a partir do Branco) o computador controla e quem começa; “Nova partida” inicia uma partida com essas escolhas. Abaixo dele, uma linha de placar para cada cor conta suas peças e marca a cor da vez.&lt;/p&gt;&lt;p&gt;Com o mouse: as casas marcadas são as jogadas válidas, as linhas que saem da casa sob o ponteiro mostram quais peças ela viraria, e um clique joga a casa.&lt;/p&gt;&lt;p&gt;Com o teclado, enquanto o tabuleiro tem o foco (é a primeira parada da tecla Tab):&lt;/p&gt;&lt;ul&gt;&lt;li&gt;setas: mover o cursor;&lt;/li&gt;&lt;li&gt;Page Down / Page Up: ir para a casa válida seguinte / anterior;&lt;/li&gt;&lt;li&gt;Espaço: jogar a casa do cursor;&lt;/li&gt;&lt;li&gt;Tab: ir para o próximo controle; Enter ou Esc: sair do programa;&lt;/li&gt;&lt;li&gt;F1: abrir esta janela.&lt;/li&gt;&lt;/ul&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;The &quot;Computer Player Inteligence:&quot; list sets how well the computer plays. Very Easy picks a legal cell at random; Easy looks one move ahead; Normal a few moves; Difficult looks deeper and, in a two-player game on the classic board, plays the end exactly; Very Difficult looks deepest.&lt;/p&gt;</source>
+        <extracomment>The five names are those of the &quot;Computer Player Inteligence:&quot; list.</extracomment>
+        <translation>&lt;p&gt;A lista “Nível do computador:” define o quão bem o computador joga. Muito fácil escolhe ao acaso uma casa válida; Fácil olha uma jogada à frente; Normal, algumas; Difícil olha mais longe e, numa partida a dois no tabuleiro clássico, joga o final com exatidão; Muito difícil é o que olha mais longe.&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
@@ -234,10 +219,6 @@
         <translation>Novo jogo, %1 por %1, %2 jogadores, %3; %4 começa</translation>
     </message>
     <message>
-        <source>the computer plays %1</source>
-        <translation>o computador joga com %1</translation>
-    </message>
-    <message>
         <source>no computer player</source>
         <translation>nenhum jogador do computador</translation>
     </message>
@@ -248,6 +229,31 @@
     <message>
         <source> and </source>
         <translation> e </translation>
+    </message>
+    <message>
+        <source>Very Easy</source>
+        <translation>Muito fácil</translation>
+    </message>
+    <message>
+        <source>Easy</source>
+        <translation>Fácil</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>Difficult</source>
+        <translation>Difícil</translation>
+    </message>
+    <message>
+        <source>Very Difficult</source>
+        <translation>Muito difícil</translation>
+    </message>
+    <message>
+        <source>the computer plays %1 at %2</source>
+        <extracomment>%1 the computer&apos;s colours (&quot;White and Black&quot;), %2 its skill level, one of the names of the &quot;Computer Player Inteligence:&quot; list (&quot;Very Difficult&quot;).</extracomment>
+        <translation>o computador joga com %1, nível %2</translation>
     </message>
 </context>
 <context>

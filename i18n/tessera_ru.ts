@@ -104,26 +104,6 @@
         <translation>1 игрок</translation>
     </message>
     <message>
-        <source>Very Easy</source>
-        <translation>Очень лёгкий</translation>
-    </message>
-    <message>
-        <source>Easy</source>
-        <translation>Лёгкий</translation>
-    </message>
-    <message>
-        <source>Normal</source>
-        <translation>Обычный</translation>
-    </message>
-    <message>
-        <source>Difficult</source>
-        <translation>Сложный</translation>
-    </message>
-    <message>
-        <source>Very Difficult</source>
-        <translation>Очень сложный</translation>
-    </message>
-    <message>
         <source>%1: 0 / 64</source>
         <translation>%1: 0 / 64</translation>
     </message>
@@ -154,6 +134,11 @@
     <message>
         <source>&lt;p&gt;Players take turns placing a disc of their colour on an empty cell. A disc may only go where it closes, in at least one of the eight straight directions, a line of other colours&apos; discs against a disc of the mover&apos;s own; every disc so enclosed turns to the mover&apos;s colour, one after another. A player who cannot place a disc passes. The game ends when the board is full, when only one colour is left or when nobody can move; the colour with the most discs wins.&lt;/p&gt;&lt;p&gt;The Settings panel chooses the number of players, the board&apos;s size, how many of the players (counted from White) the computer plays, and who begins; &quot;Create New Game&quot; starts a game with them. Below it, a score line for each colour counts its discs and marks the colour to move.&lt;/p&gt;&lt;p&gt;With the mouse: the marked cells are the legal moves, the lines from the cell under the pointer show which discs it would capture, and a click plays the cell.&lt;/p&gt;&lt;p&gt;With the keys, while the board has the focus (it is the first stop of Tab):&lt;/p&gt;&lt;ul&gt;&lt;li&gt;arrow keys: move the pointer cell;&lt;/li&gt;&lt;li&gt;Page Down / Page Up: go to the next / previous legal cell;&lt;/li&gt;&lt;li&gt;Space: play the pointer cell;&lt;/li&gt;&lt;li&gt;Tab: go to the next control; Enter or Escape: end the program;&lt;/li&gt;&lt;li&gt;F1: open this window.&lt;/li&gt;&lt;/ul&gt;</source>
         <translation>&lt;p&gt;Игроки по очереди ставят фишку своего цвета на пустую клетку. Фишку можно поставить только туда, где она хотя бы в одном из восьми прямых направлений замыкает ряд фишек других цветов своей фишкой; каждая так окружённая фишка одна за другой переходит в цвет ходящего. Игрок, который не может поставить фишку, пропускает ход. Игра заканчивается, когда доска заполнена, когда остался только один цвет или когда никто не может сделать ход; побеждает цвет, у которого больше всего фишек.&lt;/p&gt;&lt;p&gt;На панели «Настройки» выбираются число игроков, размер доски, за скольких игроков (считая от Белых) играет компьютер и кто ходит первым; кнопка «Новая игра» начинает игру с этими настройками. Под ней строка счёта каждого цвета показывает число его фишек и отмечает цвет, чей сейчас ход.&lt;/p&gt;&lt;p&gt;Мышью: отмеченные клетки — допустимые ходы, линии от клетки под указателем показывают, какие фишки будут перевёрнуты, а щелчок делает ход в эту клетку.&lt;/p&gt;&lt;p&gt;С клавиатуры, когда доска в фокусе (это первая остановка клавиши Tab):&lt;/p&gt;&lt;ul&gt;&lt;li&gt;стрелки: перемещать курсор;&lt;/li&gt;&lt;li&gt;Page Down / Page Up: перейти к следующей / предыдущей допустимой клетке;&lt;/li&gt;&lt;li&gt;Пробел: сделать ход в клетку под курсором;&lt;/li&gt;&lt;li&gt;Tab: перейти к следующему элементу управления; Enter или Escape: выйти из программы;&lt;/li&gt;&lt;li&gt;F1: открыть это окно.&lt;/li&gt;&lt;/ul&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;The &quot;Computer Player Inteligence:&quot; list sets how well the computer plays. Very Easy picks a legal cell at random; Easy looks one move ahead; Normal a few moves; Difficult looks deeper and, in a two-player game on the classic board, plays the end exactly; Very Difficult looks deepest.&lt;/p&gt;</source>
+        <extracomment>The five names are those of the &quot;Computer Player Inteligence:&quot; list.</extracomment>
+        <translation>&lt;p&gt;Список «Уровень компьютера:» задаёт силу игры компьютера. Очень лёгкий выбирает допустимую клетку наугад; Лёгкий смотрит на один ход вперёд; Обычный — на несколько ходов; Сложный смотрит глубже и в игре вдвоём на классической доске разыгрывает конец точно; Очень сложный смотрит глубже всех.&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
@@ -235,10 +220,6 @@
         <translation>Новая игра, %1 на %1, игроков: %2, %3; первыми ходят %4</translation>
     </message>
     <message>
-        <source>the computer plays %1</source>
-        <translation>компьютер: %1</translation>
-    </message>
-    <message>
         <source>no computer player</source>
         <translation>без компьютерных игроков</translation>
     </message>
@@ -249,6 +230,31 @@
     <message>
         <source> and </source>
         <translation> и </translation>
+    </message>
+    <message>
+        <source>Very Easy</source>
+        <translation>Очень лёгкий</translation>
+    </message>
+    <message>
+        <source>Easy</source>
+        <translation>Лёгкий</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Обычный</translation>
+    </message>
+    <message>
+        <source>Difficult</source>
+        <translation>Сложный</translation>
+    </message>
+    <message>
+        <source>Very Difficult</source>
+        <translation>Очень сложный</translation>
+    </message>
+    <message>
+        <source>the computer plays %1 at %2</source>
+        <extracomment>%1 the computer&apos;s colours (&quot;White and Black&quot;), %2 its skill level, one of the names of the &quot;Computer Player Inteligence:&quot; list (&quot;Very Difficult&quot;).</extracomment>
+        <translation>компьютер: %1, уровень: %2</translation>
     </message>
 </context>
 <context>

@@ -146,13 +146,14 @@ TEST_F(TurnControllerTest, ScreenReaderHearsEachGameMoveAndTurnOnce)
     };
     const Case cases[] = {
         { 2, 1, kBlack, {}, 8, { { 3, 2 } },
-            { "New game, 8 by 8, 2 players, the computer plays White; Black moves first",
+            { "New game, 8 by 8, 2 players, the computer plays White at Very Easy; Black moves "
+              "first",
                 "Black plays column 4, row 3, turning 1 disc", "White to move; White 1, Black 4",
                 "White plays column 3, row 3, turning 1 disc",
                 "Black to move; White 3, Black 3" } },
         { 3, 2, kWhite, {}, 10, {},
-            { "New game, 10 by 10, 3 players, the computer plays White and Black; White moves "
-              "first",
+            { "New game, 10 by 10, 3 players, the computer plays White and Black at Very "
+              "Easy; White moves first",
                 "White plays column 3, row 5, turning 1 disc",
                 "Black to move; White 4, Black 1, Red 2",
                 "Black plays column 4, row 6, turning 1 disc",
