@@ -57,7 +57,7 @@
     </message>
     <message>
         <source>Random First Player</source>
-        <translation>Primero al azar</translation>
+        <translation>Sortear quién sale</translation>
     </message>
     <message>
         <source>First Player:</source>
@@ -239,7 +239,7 @@
     </message>
     <message>
         <source>no computer player</source>
-        <translation>ningún jugador del ordenador</translation>
+        <translation>el ordenador no juega</translation>
     </message>
     <message>
         <source>, </source>

@@ -57,11 +57,11 @@
     </message>
     <message>
         <source>Random First Player</source>
-        <translation>Premier au hasard</translation>
+        <translation>Premier tiré au sort</translation>
     </message>
     <message>
         <source>First Player:</source>
-        <translation>Premier&#xa0;:</translation>
+        <translation>1er joueur&#xa0;:</translation>
     </message>
     <message>
         <source>Create New Game</source>
@@ -213,13 +213,13 @@
     <message numerus="yes">
         <source>%1 plays column %2, row %3, turning %n discs</source>
         <translation>
-            <numerusform>%1 joue colonne %2, ligne %3 et retourne %n pion</numerusform>
-            <numerusform>%1 joue colonne %2, ligne %3 et retourne %n pions</numerusform>
+            <numerusform>%1 joue en colonne %2, ligne %3 et retourne %n pion</numerusform>
+            <numerusform>%1 joue en colonne %2, ligne %3 et retourne %n pions</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 plays column %2, row %3, turning 1 disc</source>
-        <translation>%1 joue colonne %2, ligne %3 et retourne 1 pion</translation>
+        <translation>%1 joue en colonne %2, ligne %3 et retourne 1 pion</translation>
     </message>
     <message>
         <source>%1 to move; %2</source>
@@ -284,23 +284,23 @@
     <name>main</name>
     <message>
         <source>tessera: needs a graphical session, and cannot open Wayland display &quot;%1&quot;</source>
-        <translation>tessera: nécessite une session graphique et ne peut pas ouvrir l&apos;affichage Wayland «&#xa0;%1&#xa0;»</translation>
+        <translation>tessera&#xa0;: nécessite une session graphique et ne peut pas ouvrir l&apos;affichage Wayland «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>tessera: needs a graphical session, and cannot open display &quot;%1&quot; nor Wayland display &quot;%2&quot;</source>
-        <translation>tessera: nécessite une session graphique et ne peut ouvrir ni l&apos;affichage «&#xa0;%1&#xa0;» ni l&apos;affichage Wayland «&#xa0;%2&#xa0;»</translation>
+        <translation>tessera&#xa0;: nécessite une session graphique et ne peut ouvrir ni l&apos;affichage «&#xa0;%1&#xa0;» ni l&apos;affichage Wayland «&#xa0;%2&#xa0;»</translation>
     </message>
     <message>
         <source>tessera: needs a graphical session, and no display is set (%1)</source>
-        <translation>tessera: nécessite une session graphique, mais aucun affichage n&apos;est défini (%1)</translation>
+        <translation>tessera&#xa0;: nécessite une session graphique, mais aucun affichage n&apos;est défini (%1)</translation>
     </message>
     <message>
         <source>tessera: needs a graphical session, and no display is set (%1 or %2)</source>
-        <translation>tessera: nécessite une session graphique, mais aucun affichage n&apos;est défini (%1 ou %2)</translation>
+        <translation>tessera&#xa0;: nécessite une session graphique, mais aucun affichage n&apos;est défini (%1 ou %2)</translation>
     </message>
     <message>
         <source>tessera: needs a graphical session, and cannot open display &quot;%1&quot;</source>
-        <translation>tessera: nécessite une session graphique et ne peut pas ouvrir l&apos;affichage «&#xa0;%1&#xa0;»</translation>
+        <translation>tessera&#xa0;: nécessite une session graphique et ne peut pas ouvrir l&apos;affichage «&#xa0;%1&#xa0;»</translation>
     </message>
 </context>
 </TS>

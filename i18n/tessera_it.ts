@@ -187,7 +187,7 @@
     <message>
         <source>%1 has no choise, it will have to skip his/her turn.</source>
         <extracomment>%1 is a colour&apos;s name: the wording must suit all four.</extracomment>
-        <translation>%1 non ha mosse possibili e deve saltare il turno.</translation>
+        <translation>%1 non ha mosse possibili e deve passare il turno.</translation>
     </message>
     <message>
         <source>No Choise</source>
@@ -213,13 +213,13 @@
     <message numerus="yes">
         <source>%1 plays column %2, row %3, turning %n discs</source>
         <translation>
-            <numerusform>%1 gioca colonna %2, riga %3 e gira %n pedina</numerusform>
-            <numerusform>%1 gioca colonna %2, riga %3 e gira %n pedine</numerusform>
+            <numerusform>%1 gioca in colonna %2, riga %3 e gira %n pedina</numerusform>
+            <numerusform>%1 gioca in colonna %2, riga %3 e gira %n pedine</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 plays column %2, row %3, turning 1 disc</source>
-        <translation>%1 gioca colonna %2, riga %3 e gira 1 pedina</translation>
+        <translation>%1 gioca in colonna %2, riga %3 e gira 1 pedina</translation>
     </message>
     <message>
         <source>%1 to move; %2</source>
@@ -235,11 +235,11 @@
     </message>
     <message>
         <source>the computer plays %1</source>
-        <translation>il computer gioca %1</translation>
+        <translation>il computer muove %1</translation>
     </message>
     <message>
         <source>no computer player</source>
-        <translation>nessun giocatore del computer</translation>
+        <translation>il computer non gioca</translation>
     </message>
     <message>
         <source>, </source>

@@ -85,7 +85,7 @@
     </message>
     <message>
         <source>Medium (10x10)</source>
-        <translation>Middel (10x10)</translation>
+        <translation>Middelgroot (10x10)</translation>
     </message>
     <message>
         <source>Large (20x20)</source>
@@ -153,7 +153,7 @@
     </message>
     <message>
         <source>&lt;p&gt;Players take turns placing a disc of their colour on an empty cell. A disc may only go where it closes, in at least one of the eight straight directions, a line of other colours&apos; discs against a disc of the mover&apos;s own; every disc so enclosed turns to the mover&apos;s colour, one after another. A player who cannot place a disc passes. The game ends when the board is full, when only one colour is left or when nobody can move; the colour with the most discs wins.&lt;/p&gt;&lt;p&gt;The Settings panel chooses the number of players, the board&apos;s size, how many of the players (counted from White) the computer plays, and who begins; &quot;Create New Game&quot; starts a game with them. Below it, a score line for each colour counts its discs and marks the colour to move.&lt;/p&gt;&lt;p&gt;With the mouse: the marked cells are the legal moves, the lines from the cell under the pointer show which discs it would capture, and a click plays the cell.&lt;/p&gt;&lt;p&gt;With the keys, while the board has the focus (it is the first stop of Tab):&lt;/p&gt;&lt;ul&gt;&lt;li&gt;arrow keys: move the pointer cell;&lt;/li&gt;&lt;li&gt;Page Down / Page Up: go to the next / previous legal cell;&lt;/li&gt;&lt;li&gt;Space: play the pointer cell;&lt;/li&gt;&lt;li&gt;Tab: go to the next control; Enter or Escape: end the program;&lt;/li&gt;&lt;li&gt;F1: open this window.&lt;/li&gt;&lt;/ul&gt;</source>
-        <translation>&lt;p&gt;De spelers zetten om de beurt een schijf van hun kleur op een leeg veld. Een schijf mag alleen daar, waar hij in ten minste een van de acht rechte richtingen een rij schijven van andere kleuren insluit tegen een eigen schijf; elke zo ingesloten schijf wordt, de een na de ander, omgedraaid naar de kleur van de speler aan zet. Wie geen schijf kan zetten, past. Het spel eindigt als het bord vol is, als er nog maar één kleur over is of als niemand meer kan zetten; de kleur met de meeste schijven wint.&lt;/p&gt;&lt;p&gt;In het paneel ‘Instellingen’ kies je het aantal spelers, de grootte van het bord, hoeveel van de spelers (geteld vanaf Wit) de computer speelt en wie begint; ‘Nieuw spel’ start daarmee een spel. Daaronder telt een scoreregel per kleur de schijven en markeert de kleur die aan zet is.&lt;/p&gt;&lt;p&gt;Met de muis: de gemarkeerde velden zijn de geldige zetten, de lijnen vanaf het veld onder de muisaanwijzer tonen welke schijven die zet zou omdraaien, en een klik speelt het veld.&lt;/p&gt;&lt;p&gt;Met het toetsenbord, zolang het bord de focus heeft (het is de eerste stop van Tab):&lt;/p&gt;&lt;ul&gt;&lt;li&gt;pijltjestoetsen: de cursor verplaatsen;&lt;/li&gt;&lt;li&gt;Page Down / Page Up: naar het volgende / vorige geldige veld;&lt;/li&gt;&lt;li&gt;spatie: het veld onder de cursor spelen;&lt;/li&gt;&lt;li&gt;Tab: naar het volgende bedieningselement; Enter of Escape: het programma afsluiten;&lt;/li&gt;&lt;li&gt;F1: dit venster openen.&lt;/li&gt;&lt;/ul&gt;</translation>
+        <translation>&lt;p&gt;De spelers zetten om de beurt een schijf van hun kleur op een leeg veld. Een schijf mag alleen worden gezet waar hij in ten minste één van de acht rechte richtingen een rij schijven van andere kleuren tussen een eigen schijf insluit; elke zo ingesloten schijf krijgt, de een na de ander, de kleur van de speler aan zet. Wie geen schijf kan zetten, past. Het spel eindigt als het bord vol is, als er nog maar één kleur over is of als niemand meer kan zetten; de kleur met de meeste schijven wint.&lt;/p&gt;&lt;p&gt;In het paneel ‘Instellingen’ kies je het aantal spelers, de grootte van het bord, hoeveel van de spelers (geteld vanaf Wit) de computer speelt en wie begint; ‘Nieuw spel’ start daarmee een spel. Daaronder telt een scoreregel per kleur de schijven en markeert de kleur die aan zet is.&lt;/p&gt;&lt;p&gt;Met de muis: de gemarkeerde velden zijn de geldige zetten, de lijnen vanaf het veld onder de muisaanwijzer tonen welke schijven die zet zou omdraaien, en een klik speelt het veld.&lt;/p&gt;&lt;p&gt;Met het toetsenbord, zolang het bord de focus heeft (het is de eerste stop van Tab):&lt;/p&gt;&lt;ul&gt;&lt;li&gt;pijltjestoetsen: de cursor verplaatsen;&lt;/li&gt;&lt;li&gt;Page Down / Page Up: naar het volgende / vorige geldige veld;&lt;/li&gt;&lt;li&gt;spatie: het veld onder de cursor spelen;&lt;/li&gt;&lt;li&gt;Tab: naar het volgende bedieningselement; Enter of Escape: het programma afsluiten;&lt;/li&gt;&lt;li&gt;F1: dit venster openen.&lt;/li&gt;&lt;/ul&gt;</translation>
     </message>
 </context>
 <context>
@@ -204,7 +204,7 @@
     </message>
     <message>
         <source>We have no single winner</source>
-        <translation>Geen eenduidige winnaar</translation>
+        <translation>Gedeelde overwinning</translation>
     </message>
     <message>
         <source>PROBLEM</source>

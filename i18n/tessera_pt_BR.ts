@@ -49,7 +49,7 @@
     </message>
     <message>
         <source>Computer Players:</source>
-        <translation>Jogadores da máquina:</translation>
+        <translation>Computador joga:</translation>
     </message>
     <message>
         <source>Computer Player Inteligence:</source>
@@ -141,7 +141,7 @@
     </message>
     <message>
         <source>A board game for two to four players. It reads and stores nothing on this computer and comes with no warranty of any kind.</source>
-        <translation>Um jogo de tabuleiro para dois a quatro jogadores. Não lê nem grava nada neste computador e não tem nenhum tipo de garantia.</translation>
+        <translation>Um jogo de tabuleiro para dois a quatro jogadores. Não lê nem grava nada neste computador e é fornecido sem nenhum tipo de garantia.</translation>
     </message>
     <message>
         <source>&amp;Close</source>
@@ -231,7 +231,7 @@
     </message>
     <message>
         <source>New game, %1 by %1, %2 players, %3; %4 moves first</source>
-        <translation>Novo jogo, %1 por %1, %2 jogadores, %3; %4 começa</translation>
+        <translation>Nova partida, %1 por %1, %2 jogadores, %3; %4 começa</translation>
     </message>
     <message>
         <source>the computer plays %1</source>
@@ -239,7 +239,7 @@
     </message>
     <message>
         <source>no computer player</source>
-        <translation>nenhum jogador do computador</translation>
+        <translation>o computador não joga</translation>
     </message>
     <message>
         <source>, </source>

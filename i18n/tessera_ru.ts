@@ -57,7 +57,7 @@
     </message>
     <message>
         <source>Random First Player</source>
-        <translation>Случайный старт</translation>
+        <translation>Жеребьёвка</translation>
     </message>
     <message>
         <source>First Player:</source>
@@ -141,7 +141,7 @@
     </message>
     <message>
         <source>A board game for two to four players. It reads and stores nothing on this computer and comes with no warranty of any kind.</source>
-        <translation>Настольная игра для двух–четырёх игроков. Ничего не читает и не записывает на компьютер и поставляется без всяких гарантий.</translation>
+        <translation>Настольная игра для двух–четырёх игроков. Ничего не читает и не записывает на этом компьютере и поставляется без гарантий.</translation>
     </message>
     <message>
         <source>&amp;Close</source>
