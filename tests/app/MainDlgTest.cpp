@@ -109,8 +109,10 @@ void ExpectTextsWhole(const QWidget& window)
         fits({ pFrame->minimumSizeHint().width(), 0 }, pFrame->size(), pFrame->title());
 }
 
-// The game in each of its languages: English, the texts themselves (""), and each translation.
-const QStringList kLanguages = { "", "de", "es", "fr", "it", "nl", "pl", "pt_BR", "ru" };
+// The game in each of its languages: English, the texts themselves (""), and each translation
+// that i18n/LINGUAS lists.
+const QStringList kLanguages
+    = QStringList { "" } + QString(TESSERA_LANGUAGES).split(' ', Qt::SkipEmptyParts);
 class LanguageTest : public AppTest, public testing::WithParamInterface<QString> {
 protected:
     void SetUp() override
