@@ -10,7 +10,7 @@
 
 // Every text of the application shell that a player sees, in one place. Each is marked for
 // lupdate with QT_TRANSLATE_NOOP and translated with Tr where it is shown, in the context
-// "AppTexts" (the colour names are the game flow's, in "FlowTexts").
+// "AppTexts" (the colour names are the game flow's: ColourName in flow/FlowTexts.h).
 namespace AppTexts {
 
 inline QString Tr(const char* pText, int n = -1)
@@ -67,8 +67,6 @@ inline constexpr const char* kComputerPlayerCounts[] = { QT_TRANSLATE_NOOP("AppT
 inline constexpr const char* kComputerSkills[] = { QT_TRANSLATE_NOOP("AppTexts", "Very Easy"),
     QT_TRANSLATE_NOOP("AppTexts", "Easy"), QT_TRANSLATE_NOOP("AppTexts", "Normal"),
     QT_TRANSLATE_NOOP("AppTexts", "Difficult"), QT_TRANSLATE_NOOP("AppTexts", "Very Difficult") };
-// The game flow's own colour names, translated with FlowTr.
-using ::kColourNames;
 
 // A score line until the board's first update; %1 is the colour's name.
 inline constexpr char kInitialScoreFormat[] = QT_TRANSLATE_NOOP("AppTexts", "%1: 0 / 64");

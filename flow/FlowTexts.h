@@ -20,6 +20,13 @@ constexpr const char* kColourNames[kMaxPlayers]
     = { QT_TRANSLATE_NOOP("FlowTexts", "White"), QT_TRANSLATE_NOOP("FlowTexts", "Black"),
           QT_TRANSLATE_NOOP("FlowTexts", "Red"), QT_TRANSLATE_NOOP("FlowTexts", "Green") };
 
+// The translated name of colour 1 to 4; empty for any other value.
+inline QString ColourName(int nColour)
+{
+    return nColour >= kWhite && nColour <= kMaxPlayers ? FlowTr(kColourNames[nColour - 1])
+                                                       : QString();
+}
+
 // One score line: %1 the colour's name, %2 its discs, %3 the cells of the board. The name is
 // padded to the longest of the four names, so that Red's numbers start where the other
 // names' do.
@@ -45,11 +52,10 @@ constexpr const char* kProblemText = QT_TRANSLATE_NOOP("FlowTexts", "PROBLEM");
 
 // What a screen reader hears as it happens; what it reads of the board itself is in
 // view/ViewTexts.h. A move: %1 the colour, %2 the column, %3 the row (both from 1), %n the
-// discs it turns, two or more, translated with the number (FlowTr(text, n)).
+// discs it turns, translated with the number (FlowTr(text, n)); English too has its plural
+// forms in a catalogue ("1 disc").
 constexpr const char* kMoveAnnouncementFormat
     = QT_TRANSLATE_N_NOOP("FlowTexts", "%1 plays column %2, row %3, turning %n discs");
-constexpr const char* kMoveAnnouncementOneDisc
-    = QT_TRANSLATE_NOOP("FlowTexts", "%1 plays column %2, row %3, turning 1 disc");
 // The turn has passed on: %1 the colour to move, %2 the colours on the board with their discs,
 // each as kCountFormat (%1 the colour, %2 its discs), in colour order.
 constexpr const char* kTurnAnnouncementFormat = QT_TRANSLATE_NOOP("FlowTexts", "%1 to move; %2");

@@ -218,10 +218,6 @@
         </translation>
     </message>
     <message>
-        <source>%1 plays column %2, row %3, turning 1 disc</source>
-        <translation>%1 spielt Spalte %2, Zeile %3 und dreht 1 Stein um</translation>
-    </message>
-    <message>
         <source>%1 to move; %2</source>
         <translation>%1 am Zug; %2</translation>
     </message>
@@ -270,10 +266,6 @@
             <numerusform>leer, gültiger Zug, dreht %n Stein um</numerusform>
             <numerusform>leer, gültiger Zug, dreht %n Steine um</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>empty, legal move, turns 1 disc</source>
-        <translation>leer, gültiger Zug, dreht 1 Stein um</translation>
     </message>
     <message>
         <source>%1 to move</source>

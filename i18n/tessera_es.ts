@@ -218,10 +218,6 @@
         </translation>
     </message>
     <message>
-        <source>%1 plays column %2, row %3, turning 1 disc</source>
-        <translation>%1 juega en la columna %2, fila %3 y voltea 1 ficha</translation>
-    </message>
-    <message>
         <source>%1 to move; %2</source>
         <translation>turno de %1; %2</translation>
     </message>
@@ -270,10 +266,6 @@
             <numerusform>vacía, jugada válida, voltea %n ficha</numerusform>
             <numerusform>vacía, jugada válida, voltea %n fichas</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>empty, legal move, turns 1 disc</source>
-        <translation>vacía, jugada válida, voltea 1 ficha</translation>
     </message>
     <message>
         <source>%1 to move</source>

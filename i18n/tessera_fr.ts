@@ -218,10 +218,6 @@
         </translation>
     </message>
     <message>
-        <source>%1 plays column %2, row %3, turning 1 disc</source>
-        <translation>%1 joue colonne %2, ligne %3 et retourne 1 pion</translation>
-    </message>
-    <message>
         <source>%1 to move; %2</source>
         <translation>au tour de %1 ; %2</translation>
     </message>
@@ -270,10 +266,6 @@
             <numerusform>vide, coup possible, retourne %n pion</numerusform>
             <numerusform>vide, coup possible, retourne %n pions</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>empty, legal move, turns 1 disc</source>
-        <translation>vide, coup possible, retourne 1 pion</translation>
     </message>
     <message>
         <source>%1 to move</source>

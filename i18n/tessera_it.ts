@@ -218,10 +218,6 @@
         </translation>
     </message>
     <message>
-        <source>%1 plays column %2, row %3, turning 1 disc</source>
-        <translation>%1 gioca colonna %2, riga %3 e gira 1 pedina</translation>
-    </message>
-    <message>
         <source>%1 to move; %2</source>
         <translation>tocca a %1; %2</translation>
     </message>
@@ -270,10 +266,6 @@
             <numerusform>vuota, mossa valida, gira %n pedina</numerusform>
             <numerusform>vuota, mossa valida, gira %n pedine</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>empty, legal move, turns 1 disc</source>
-        <translation>vuota, mossa valida, gira 1 pedina</translation>
     </message>
     <message>
         <source>%1 to move</source>

@@ -218,10 +218,6 @@
         </translation>
     </message>
     <message>
-        <source>%1 plays column %2, row %3, turning 1 disc</source>
-        <translation>%1 speelt kolom %2, rij %3 en draait 1 schijf om</translation>
-    </message>
-    <message>
         <source>%1 to move; %2</source>
         <translation>%1 aan zet; %2</translation>
     </message>
@@ -270,10 +266,6 @@
             <numerusform>leeg, geldige zet, draait %n schijf om</numerusform>
             <numerusform>leeg, geldige zet, draait %n schijven om</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>empty, legal move, turns 1 disc</source>
-        <translation>leeg, geldige zet, draait 1 schijf om</translation>
     </message>
     <message>
         <source>%1 to move</source>

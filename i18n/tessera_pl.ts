@@ -219,10 +219,6 @@
         </translation>
     </message>
     <message>
-        <source>%1 plays column %2, row %3, turning 1 disc</source>
-        <translation>%1: kolumna %2, wiersz %3, odwracają 1 pionek</translation>
-    </message>
-    <message>
         <source>%1 to move; %2</source>
         <translation>ruch: %1; %2</translation>
     </message>
@@ -272,10 +268,6 @@
             <numerusform>puste, dozwolony ruch, odwraca %n pionki</numerusform>
             <numerusform>puste, dozwolony ruch, odwraca %n pionków</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>empty, legal move, turns 1 disc</source>
-        <translation>puste, dozwolony ruch, odwraca 1 pionek</translation>
     </message>
     <message>
         <source>%1 to move</source>

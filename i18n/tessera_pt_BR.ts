@@ -218,10 +218,6 @@
         </translation>
     </message>
     <message>
-        <source>%1 plays column %2, row %3, turning 1 disc</source>
-        <translation>%1 joga na coluna %2, linha %3 e vira 1 peça</translation>
-    </message>
-    <message>
         <source>%1 to move; %2</source>
         <translation>vez de %1; %2</translation>
     </message>
@@ -270,10 +266,6 @@
             <numerusform>vazia, jogada válida, vira %n peça</numerusform>
             <numerusform>vazia, jogada válida, vira %n peças</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>empty, legal move, turns 1 disc</source>
-        <translation>vazia, jogada válida, vira 1 peça</translation>
     </message>
     <message>
         <source>%1 to move</source>

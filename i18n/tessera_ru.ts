@@ -219,10 +219,6 @@
         </translation>
     </message>
     <message>
-        <source>%1 plays column %2, row %3, turning 1 disc</source>
-        <translation>%1: столбец %2, строка %3, переворачивают 1 фишку</translation>
-    </message>
-    <message>
         <source>%1 to move; %2</source>
         <translation>ходят %1; %2</translation>
     </message>
@@ -272,10 +268,6 @@
             <numerusform>пустая, допустимый ход, переворачивает %n фишки</numerusform>
             <numerusform>пустая, допустимый ход, переворачивает %n фишек</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>empty, legal move, turns 1 disc</source>
-        <translation>пустая, допустимый ход, переворачивает 1 фишку</translation>
     </message>
     <message>
         <source>%1 to move</source>

@@ -18,11 +18,9 @@ constexpr const char* kBoardNameFormat
 // %1 the column, %2 the row, %3 what the cell holds: a colour's name or one of the texts below.
 constexpr const char* kCellNameFormat = QT_TRANSLATE_NOOP("ViewTexts", "column %1, row %2: %3");
 constexpr const char* kEmptyCell = QT_TRANSLATE_NOOP("ViewTexts", "empty");
-// A marked legal move; %n is the number of discs it turns, two or more, translated with the
-// number (ViewTr(text, n)), as Polish and Russian have three plural forms.
+// A marked legal move; %n is the number of discs it turns, translated with the number
+// (ViewTr(text, n)), as Polish and Russian have three plural forms and English two.
 constexpr const char* kLegalCellFormat
     = QT_TRANSLATE_N_NOOP("ViewTexts", "empty, legal move, turns %n discs");
-constexpr const char* kLegalCellOneDisc
-    = QT_TRANSLATE_NOOP("ViewTexts", "empty, legal move, turns 1 disc");
 // The focused cell's description, which Where Am I reads: %1 is the colour to move.
 constexpr const char* kTurnDescriptionFormat = QT_TRANSLATE_NOOP("ViewTexts", "%1 to move");

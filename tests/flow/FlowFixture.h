@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QCoreApplication>
 #include <QEvent>
 #include <QLabel>
@@ -41,13 +42,14 @@ inline void Lay(
     board.UpdateScores();
 }
 
-// What a screen reader would be told while one of these lives, in order.
-struct Heard : QStringList {
-    Heard()
-    {
-        SetAnnouncementHook([this](const QString& text) { append(text); });
-    }
-    ~Heard() { SetAnnouncementHook(nullptr); }
+// What a screen reader would be told while one of these lives, in order, and the cells its
+// focus was sent to, by their number among the board's children.
+struct Heard : QStringList, CAnnouncementSink {
+    Heard() { SetAnnouncementSink(this); }
+    ~Heard() override { SetAnnouncementSink(nullptr); }
+    void Say(const QString& text) override { append(text); }
+    void Notify(const QAccessibleEvent& e) override { focus.push_back(e.child()); }
+    std::vector<int> focus;
 };
 
 // A board with its four score labels in a window that is only shown when a test counts
