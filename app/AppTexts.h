@@ -1,11 +1,5 @@
 #pragma once
 
-#include <span>
-
-#include <QCoreApplication>
-#include <QString>
-#include <QStringList>
-
 #include "flow/FlowTexts.h"
 
 // Every text of the application shell that a player sees, in one place. Each is marked for
@@ -13,18 +7,7 @@
 // "AppTexts" (the colour names are the game flow's: ColourName in flow/FlowTexts.h).
 namespace AppTexts {
 
-inline QString Tr(const char* pText, int n = -1)
-{
-    return QCoreApplication::translate("AppTexts", pText, nullptr, n);
-}
-
-inline QStringList Tr(std::span<const char* const> texts)
-{
-    QStringList translated;
-    for (const char* pText : texts)
-        translated << Tr(pText);
-    return translated;
-}
+inline constexpr CTextContext Tr { "AppTexts" };
 
 // An identifier and a number, not texts: the same in every language.
 inline constexpr char kApplicationName[] = "Lumen Tessera Game";

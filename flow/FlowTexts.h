@@ -1,7 +1,10 @@
 #pragma once
 
+#include <span>
+
 #include <QCoreApplication>
 #include <QString>
+#include <QStringList>
 
 #include "engine/Grid.h"
 
@@ -10,10 +13,26 @@
 // each text up by its English form in the context "FlowTexts". QT_TRANSLATE_NOOP only marks a
 // text for lupdate; FlowTr translates it where it is shown.
 
-inline QString FlowTr(const char* pText, int n = -1)
-{
-    return QCoreApplication::translate("FlowTexts", pText, nullptr, n);
-}
+// Translates texts marked for lupdate in one context: FlowTr, ViewTr and AppTexts::Tr are
+// the game flow's, the board view's and the application shell's. n picks the plural form of
+// a text that counts (%n).
+struct CTextContext {
+    const char* m_pName;
+
+    QString operator()(const char* pText, int n = -1) const
+    {
+        return QCoreApplication::translate(m_pName, pText, nullptr, n);
+    }
+    QStringList operator()(std::span<const char* const> texts) const
+    {
+        QStringList translated;
+        for (const char* pText : texts)
+            translated << (*this)(pText);
+        return translated;
+    }
+};
+
+inline constexpr CTextContext FlowTr { "FlowTexts" };
 
 // Index colour - 1.
 constexpr const char* kColourNames[kMaxPlayers]

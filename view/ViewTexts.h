@@ -1,16 +1,12 @@
 #pragma once
 
-#include <QCoreApplication>
-#include <QString>
+#include "flow/FlowTexts.h"
 
 // What a screen reader says of the board, beside the game flow's texts (flow/FlowTexts.h)
 // whose colour names it uses. Columns and rows count from 1 here. Each text is marked for
 // lupdate and translated where it is used, in the context "ViewTexts".
 
-inline QString ViewTr(const char* pText, int n = -1)
-{
-    return QCoreApplication::translate("ViewTexts", pText, nullptr, n);
-}
+inline constexpr CTextContext ViewTr { "ViewTexts" };
 
 // %1 is the board's side, %2 the colour to move.
 constexpr const char* kBoardNameFormat
