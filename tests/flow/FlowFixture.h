@@ -100,13 +100,7 @@ protected:
     }
     int Paints() const { return m_paints.m_nPaints; }
 
-    Flips PendingFlips() const
-    {
-        Flips flips;
-        for (int i = 0; i < m_board.m_flips.GetCount(); ++i)
-            flips.push_back({ m_board.m_flips.GetAt(i)->x, m_board.m_flips.GetAt(i)->y });
-        return flips;
-    }
+    Flips PendingFlips() const { return Queue(m_board.m_flips); }
 
     // The disc counts the four labels show, read back from their texts.
     std::array<int, kMaxPlayers> LabelCounts() const
