@@ -1,7 +1,5 @@
 #include "app/MainDlg.h"
 
-#include <span>
-
 #include <QApplication>
 #include <QEventLoop>
 #include <QFrame>
@@ -44,13 +42,12 @@ constexpr int kIdMenuBar = 129;
 
 QString IdName(int nId) { return QString::number(nId); }
 
-// A list of the game flow's names (colours, skill levels), translated with FlowTr.
-QStringList FlowNames(std::span<const char* const> names)
+QStringList ColourNames()
 {
-    QStringList translated;
-    for (const char* pName : names)
-        translated << FlowTr(pName);
-    return translated;
+    QStringList names;
+    for (int c = kWhite; c <= kMaxPlayers; ++c)
+        names << ColourName(c);
+    return names;
 }
 
 } // namespace
@@ -158,8 +155,7 @@ void CMainDlg::CreateControls(const CDialogUnits& units)
     for (int i = 0; i < kMaxPlayers; ++i) {
         QLabel& label = *scoreLabels[i];
         label.setObjectName(IdName(kIdScoreWhite + i));
-        label.setText(
-            AppTexts::Tr(AppTexts::kInitialScoreFormat).arg(FlowTr(AppTexts::kColourNames[i])));
+        label.setText(AppTexts::Tr(AppTexts::kInitialScoreFormat).arg(ColourName(i + 1)));
         // The lines of the big boards are too long for these 82 units; the label draws them
         // smaller rather than run over the frame.
         Place(label, units.Rect(91, 207 + 10 * i, 82, 8));
@@ -178,7 +174,7 @@ void CMainDlg::CreateControls(const CDialogUnits& units)
     placeList(m_cmbComputerPlayers, kIdComputerPlayers, 15, 100, 140,
         AppTexts::Tr(AppTexts::kComputerPlayerCounts));
     addLabel(AppTexts::kComputerSkillLabel, 15, 120, 150, 10);
-    placeList(m_cmbComputerSkill, kIdComputerSkill, 15, 130, 140, FlowNames(AppTexts::kSkillNames));
+    placeList(m_cmbComputerSkill, kIdComputerSkill, 15, 130, 140, FlowTr(AppTexts::kSkillNames));
     addLine(15, 150, 149);
 
     m_chkRandomFirstPlayer.setObjectName(IdName(kIdRandomFirstPlayer));
@@ -186,7 +182,7 @@ void CMainDlg::CreateControls(const CDialogUnits& units)
     Place(m_chkRandomFirstPlayer, units.Rect(15, 160, 85, 10));
 
     addLabel(AppTexts::kFirstPlayerLabel, 15, 175, 40, 10);
-    placeList(m_cmbFirstPlayer, kIdFirstPlayer, 60, 175, 95, FlowNames(kColourNames));
+    placeList(m_cmbFirstPlayer, kIdFirstPlayer, 60, 175, 95, ColourNames());
     addLine(15, 195, 149);
 
     auto* pCreate = new QPushButton(AppTexts::Tr(AppTexts::kCreateNewGame), this);

@@ -31,13 +31,13 @@ void CBoardCtrl::MakeComputerMove()
     }
 
     // The order decides which cell a given random value picks, and so makes games replay.
-    const CellPosList candidates = LegalMoves();
-    if (candidates.IsEmpty()) {
+    const std::vector<CellPos> candidates = LegalMoves();
+    if (candidates.empty()) {
         ShowProblem();
         return;
     }
-    const int index = RandomIndex(CSharedRandom::Next(), candidates.GetCount());
-    PlayComputerCell(*candidates.GetAt(index));
+    const int index = RandomIndex(CSharedRandom::Next(), static_cast<int>(candidates.size()));
+    PlayComputerCell(candidates[static_cast<size_t>(index)]);
 }
 
 bool CBoardCtrl::PlaySearchedMove()

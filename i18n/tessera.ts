@@ -55,7 +55,7 @@
 <context>
     <name>AppTexts</name>
     <message>
-        <location filename="../app/AppTexts.h" line="+37"/>
+        <location filename="../app/AppTexts.h" line="+20"/>
         <source>Windows sockets initialization failed.</source>
         <extracomment>A message box at start-up, on Windows only, when the network layer cannot start.</extracomment>
         <translation type="unfinished"></translation>
@@ -208,7 +208,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+17"/>
         <source>%1: 0 / 64</source>
         <extracomment>A score line before the first game: %1 is a colour&apos;s name. Room: 123 pixels.</extracomment>
         <translation type="unfinished"></translation>
@@ -293,7 +293,7 @@
 <context>
     <name>FlowTexts</name>
     <message>
-        <location filename="../flow/FlowTexts.h" line="+23"/>
+        <location filename="../flow/FlowTexts.h" line="+42"/>
         <source>White</source>
         <extracomment>A colour&apos;s name, which is a player&apos;s name: in the lists, the score lines, the messages and what a screen reader says, as %1 of &quot;%1 has won the game&quot; and the like. Room: 115 pixels in the first-player list.</extracomment>
         <translation type="unfinished"></translation>
@@ -317,7 +317,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+15"/>
         <source>Very Easy</source>
         <extracomment>An entry of the list of the computer&apos;s levels of play, the weakest; a screen reader also names it with a new game. Room: 183 pixels.</extracomment>
         <translation type="unfinished"></translation>
@@ -395,18 +395,12 @@
         <translation type="unfinished"></translation>
     </message>
     <message numerus="yes">
-        <location line="+8"/>
+        <location line="+9"/>
         <source>%1 plays column %2, row %3, turning %n discs</source>
-        <extracomment>Said by a screen reader after each move: %1 is the colour&apos;s name, %2 the column, %3 the row (both counted from 1), %n the discs the move turns, two or more.</extracomment>
+        <extracomment>Said by a screen reader after each move: %1 is the colour&apos;s name, %2 the column, %3 the row (both counted from 1), %n the discs the move turns.</extracomment>
         <translation type="unfinished">
             <numerusform></numerusform>
         </translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>%1 plays column %2, row %3, turning 1 disc</source>
-        <extracomment>Said by a screen reader after a move that turns one disc: %1 is the colour&apos;s name, %2 the column, %3 the row (both counted from 1).</extracomment>
-        <translation type="unfinished"></translation>
     </message>
     <message>
         <location line="+5"/>
@@ -454,7 +448,7 @@
 <context>
     <name>ViewTexts</name>
     <message>
-        <location filename="../view/ViewTexts.h" line="+19"/>
+        <location filename="../view/ViewTexts.h" line="+15"/>
         <source>Board, %1 by %1, %2 to move</source>
         <extracomment>The board&apos;s name, as a screen reader says it: %1 is the board&apos;s side (8 for 8 by 8), %2 the colour to move.</extracomment>
         <translation type="unfinished"></translation>
@@ -474,16 +468,10 @@
     <message numerus="yes">
         <location line="+6"/>
         <source>empty, legal move, turns %n discs</source>
-        <extracomment>What a screen reader says of an empty board cell where the colour to move may play: %n is the number of discs the move would turn, two or more.</extracomment>
+        <extracomment>What a screen reader says of an empty board cell where the colour to move may play: %n is the number of discs the move would turn.</extracomment>
         <translation type="unfinished">
             <numerusform></numerusform>
         </translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>empty, legal move, turns 1 disc</source>
-        <extracomment>What a screen reader says of an empty board cell where a move would turn one disc.</extracomment>
-        <translation type="unfinished"></translation>
     </message>
     <message>
         <location line="+4"/>

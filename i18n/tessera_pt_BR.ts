@@ -55,7 +55,7 @@
 <context>
     <name>AppTexts</name>
     <message>
-        <location filename="../app/AppTexts.h" line="+37"/>
+        <location filename="../app/AppTexts.h" line="+20"/>
         <source>Windows sockets initialization failed.</source>
         <extracomment>A message box at start-up, on Windows only, when the network layer cannot start.</extracomment>
         <translation>Falha ao inicializar os sockets do Windows.</translation>
@@ -208,7 +208,7 @@
         <translation>1 jogador</translation>
     </message>
     <message>
-        <location line="+67"/>
+        <location line="+66"/>
         <source>&lt;p&gt;The &quot;Computer Player Inteligence:&quot; list sets how well the computer plays. Very Easy picks a legal cell at random; Easy looks one move ahead; Normal a few moves; Difficult looks deeper and, in a two-player game on the classic board, plays the end exactly; Very Difficult looks deepest.&lt;/p&gt;</source>
         <extracomment>The help window&apos;s paragraph on the computer&apos;s levels, in HTML: keep the tags. Name the list and its five entries as the settings panel shows them.</extracomment>
         <translation>&lt;p&gt;A lista “Nível do computador:” define o quão bem o computador joga. Muito fácil escolhe ao acaso uma casa válida; Fácil olha uma jogada à frente; Normal, algumas; Difícil olha mais longe e, numa partida a dois no tabuleiro clássico, joga o final com exatidão; Muito difícil é o que olha mais longe.&lt;/p&gt;</translation>
@@ -318,7 +318,7 @@
 <context>
     <name>FlowTexts</name>
     <message>
-        <location filename="../flow/FlowTexts.h" line="+23"/>
+        <location filename="../flow/FlowTexts.h" line="+42"/>
         <source>White</source>
         <extracomment>A colour&apos;s name, which is a player&apos;s name: in the lists, the score lines, the messages and what a screen reader says, as %1 of &quot;%1 has won the game&quot; and the like. Room: 115 pixels in the first-player list.</extracomment>
         <translation>Branco</translation>
@@ -342,7 +342,7 @@
         <translation>Verde</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+15"/>
         <source>Very Easy</source>
         <extracomment>An entry of the list of the computer&apos;s levels of play, the weakest; a screen reader also names it with a new game. Room: 183 pixels.</extracomment>
         <translation>Muito fácil</translation>
@@ -420,22 +420,27 @@
         <translation>PROBLEMA</translation>
     </message>
     <message numerus="yes">
-        <location line="+8"/>
+        <location line="+9"/>
         <source>%1 plays column %2, row %3, turning %n discs</source>
-        <extracomment>Said by a screen reader after each move: %1 is the colour&apos;s name, %2 the column, %3 the row (both counted from 1), %n the discs the move turns, two or more.</extracomment>
+        <extracomment>Said by a screen reader after each move: %1 is the colour&apos;s name, %2 the column, %3 the row (both counted from 1), %n the discs the move turns.</extracomment>
         <translation>
             <numerusform>%1 joga na coluna %2, linha %3 e vira %n peça</numerusform>
             <numerusform>%1 joga na coluna %2, linha %3 e vira %n peças</numerusform>
         </translation>
     </message>
     <message>
-        <location line="+4"/>
-        <source>%1 plays column %2, row %3, turning 1 disc</source>
-        <extracomment>Said by a screen reader after a move that turns one disc: %1 is the colour&apos;s name, %2 the column, %3 the row (both counted from 1).</extracomment>
-        <translation>%1 joga na coluna %2, linha %3 e vira 1 peça</translation>
+        <location line="+20"/>
+        <source>the computer plays %1 at %2</source>
+        <extracomment>Part of the new game&apos;s announcement: %1 is the list of the colours the computer plays (&quot;White and Black&quot;), %2 its level of play, one of the entries of the &quot;Computer Player Inteligence:&quot; list (&quot;Very Difficult&quot;).</extracomment>
+        <translation>o computador joga com %1, nível %2</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <source>%1 plays column %2, row %3, turning 1 disc</source>
+        <extracomment>Said by a screen reader after a move that turns one disc: %1 is the colour&apos;s name, %2 the column, %3 the row (both counted from 1).</extracomment>
+        <translation type="vanished">%1 joga na coluna %2, linha %3 e vira 1 peça</translation>
+    </message>
+    <message>
+        <location line="-15"/>
         <source>%1 to move; %2</source>
         <extracomment>Said by a screen reader when the turn passes on: %1 is the colour to move, %2 the list of the colours with their discs (&quot;White 2, Black 3&quot;).</extracomment>
         <translation>vez de %1; %2</translation>
@@ -453,18 +458,12 @@
         <translation>Nova partida, %1 por %1, %2 jogadores, %3; %4 começa</translation>
     </message>
     <message>
-        <location line="+5"/>
-        <source>the computer plays %1 at %2</source>
-        <extracomment>Part of the new game&apos;s announcement: %1 is the list of the colours the computer plays (&quot;White and Black&quot;), %2 its level of play, one of the entries of the &quot;Computer Player Inteligence:&quot; list (&quot;Very Difficult&quot;).</extracomment>
-        <translation>o computador joga com %1, nível %2</translation>
-    </message>
-    <message>
         <source>the computer plays %1</source>
         <extracomment>Part of the new game&apos;s announcement: %1 is the list of the colours the computer plays (&quot;White and Black&quot;).</extracomment>
         <translation type="vanished">o computador joga com %1</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+7"/>
         <source>no computer player</source>
         <extracomment>Part of the new game&apos;s announcement, when the computer plays none of the colours.</extracomment>
         <translation>o computador não joga</translation>
@@ -485,7 +484,7 @@
 <context>
     <name>ViewTexts</name>
     <message>
-        <location filename="../view/ViewTexts.h" line="+19"/>
+        <location filename="../view/ViewTexts.h" line="+15"/>
         <source>Board, %1 by %1, %2 to move</source>
         <extracomment>The board&apos;s name, as a screen reader says it: %1 is the board&apos;s side (8 for 8 by 8), %2 the colour to move.</extracomment>
         <translation>Tabuleiro, %1 por %1, vez de %2</translation>
@@ -505,17 +504,16 @@
     <message numerus="yes">
         <location line="+6"/>
         <source>empty, legal move, turns %n discs</source>
-        <extracomment>What a screen reader says of an empty board cell where the colour to move may play: %n is the number of discs the move would turn, two or more.</extracomment>
+        <extracomment>What a screen reader says of an empty board cell where the colour to move may play: %n is the number of discs the move would turn.</extracomment>
         <translation>
             <numerusform>vazia, jogada válida, vira %n peça</numerusform>
             <numerusform>vazia, jogada válida, vira %n peças</numerusform>
         </translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>empty, legal move, turns 1 disc</source>
         <extracomment>What a screen reader says of an empty board cell where a move would turn one disc.</extracomment>
-        <translation>vazia, jogada válida, vira 1 peça</translation>
+        <translation type="vanished">vazia, jogada válida, vira 1 peça</translation>
     </message>
     <message>
         <location line="+4"/>

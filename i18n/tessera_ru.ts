@@ -55,7 +55,7 @@
 <context>
     <name>AppTexts</name>
     <message>
-        <location filename="../app/AppTexts.h" line="+37"/>
+        <location filename="../app/AppTexts.h" line="+20"/>
         <source>Windows sockets initialization failed.</source>
         <extracomment>A message box at start-up, on Windows only, when the network layer cannot start.</extracomment>
         <translation>Не удалось инициализировать сокеты Windows.</translation>
@@ -208,7 +208,7 @@
         <translation>1 игрок</translation>
     </message>
     <message>
-        <location line="+67"/>
+        <location line="+66"/>
         <source>&lt;p&gt;The &quot;Computer Player Inteligence:&quot; list sets how well the computer plays. Very Easy picks a legal cell at random; Easy looks one move ahead; Normal a few moves; Difficult looks deeper and, in a two-player game on the classic board, plays the end exactly; Very Difficult looks deepest.&lt;/p&gt;</source>
         <extracomment>The help window&apos;s paragraph on the computer&apos;s levels, in HTML: keep the tags. Name the list and its five entries as the settings panel shows them.</extracomment>
         <translation>&lt;p&gt;Список «Уровень компьютера:» задаёт силу игры компьютера. Очень лёгкий выбирает допустимую клетку наугад; Лёгкий смотрит на один ход вперёд; Обычный — на несколько ходов; Сложный смотрит глубже и в игре вдвоём на классической доске разыгрывает конец точно; Очень сложный смотрит глубже всех.&lt;/p&gt;</translation>
@@ -318,7 +318,7 @@
 <context>
     <name>FlowTexts</name>
     <message>
-        <location filename="../flow/FlowTexts.h" line="+23"/>
+        <location filename="../flow/FlowTexts.h" line="+42"/>
         <source>White</source>
         <extracomment>A colour&apos;s name, which is a player&apos;s name: in the lists, the score lines, the messages and what a screen reader says, as %1 of &quot;%1 has won the game&quot; and the like. Room: 115 pixels in the first-player list.</extracomment>
         <translation>Белые</translation>
@@ -342,7 +342,7 @@
         <translation>Зелёные</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+15"/>
         <source>Very Easy</source>
         <extracomment>An entry of the list of the computer&apos;s levels of play, the weakest; a screen reader also names it with a new game. Room: 183 pixels.</extracomment>
         <translation>Очень лёгкий</translation>
@@ -420,9 +420,9 @@
         <translation>ПРОБЛЕМА</translation>
     </message>
     <message numerus="yes">
-        <location line="+8"/>
+        <location line="+9"/>
         <source>%1 plays column %2, row %3, turning %n discs</source>
-        <extracomment>Said by a screen reader after each move: %1 is the colour&apos;s name, %2 the column, %3 the row (both counted from 1), %n the discs the move turns, two or more.</extracomment>
+        <extracomment>Said by a screen reader after each move: %1 is the colour&apos;s name, %2 the column, %3 the row (both counted from 1), %n the discs the move turns.</extracomment>
         <translation>
             <numerusform>%1: столбец %2, строка %3, переворачивают %n фишку</numerusform>
             <numerusform>%1: столбец %2, строка %3, переворачивают %n фишки</numerusform>
@@ -430,13 +430,18 @@
         </translation>
     </message>
     <message>
-        <location line="+4"/>
-        <source>%1 plays column %2, row %3, turning 1 disc</source>
-        <extracomment>Said by a screen reader after a move that turns one disc: %1 is the colour&apos;s name, %2 the column, %3 the row (both counted from 1).</extracomment>
-        <translation>%1: столбец %2, строка %3, переворачивают 1 фишку</translation>
+        <location line="+20"/>
+        <source>the computer plays %1 at %2</source>
+        <extracomment>Part of the new game&apos;s announcement: %1 is the list of the colours the computer plays (&quot;White and Black&quot;), %2 its level of play, one of the entries of the &quot;Computer Player Inteligence:&quot; list (&quot;Very Difficult&quot;).</extracomment>
+        <translation>компьютер: %1, уровень: %2</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <source>%1 plays column %2, row %3, turning 1 disc</source>
+        <extracomment>Said by a screen reader after a move that turns one disc: %1 is the colour&apos;s name, %2 the column, %3 the row (both counted from 1).</extracomment>
+        <translation type="vanished">%1: столбец %2, строка %3, переворачивают 1 фишку</translation>
+    </message>
+    <message>
+        <location line="-15"/>
         <source>%1 to move; %2</source>
         <extracomment>Said by a screen reader when the turn passes on: %1 is the colour to move, %2 the list of the colours with their discs (&quot;White 2, Black 3&quot;).</extracomment>
         <translation>ходят %1; %2</translation>
@@ -454,18 +459,12 @@
         <translation>Новая игра, %1 на %1, игроков: %2, %3; первыми ходят %4</translation>
     </message>
     <message>
-        <location line="+5"/>
-        <source>the computer plays %1 at %2</source>
-        <extracomment>Part of the new game&apos;s announcement: %1 is the list of the colours the computer plays (&quot;White and Black&quot;), %2 its level of play, one of the entries of the &quot;Computer Player Inteligence:&quot; list (&quot;Very Difficult&quot;).</extracomment>
-        <translation>компьютер: %1, уровень: %2</translation>
-    </message>
-    <message>
         <source>the computer plays %1</source>
         <extracomment>Part of the new game&apos;s announcement: %1 is the list of the colours the computer plays (&quot;White and Black&quot;).</extracomment>
         <translation type="vanished">компьютер: %1</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+7"/>
         <source>no computer player</source>
         <extracomment>Part of the new game&apos;s announcement, when the computer plays none of the colours.</extracomment>
         <translation>без компьютерных игроков</translation>
@@ -486,7 +485,7 @@
 <context>
     <name>ViewTexts</name>
     <message>
-        <location filename="../view/ViewTexts.h" line="+19"/>
+        <location filename="../view/ViewTexts.h" line="+15"/>
         <source>Board, %1 by %1, %2 to move</source>
         <extracomment>The board&apos;s name, as a screen reader says it: %1 is the board&apos;s side (8 for 8 by 8), %2 the colour to move.</extracomment>
         <translation>Доска %1 на %1, ходят %2</translation>
@@ -506,7 +505,7 @@
     <message numerus="yes">
         <location line="+6"/>
         <source>empty, legal move, turns %n discs</source>
-        <extracomment>What a screen reader says of an empty board cell where the colour to move may play: %n is the number of discs the move would turn, two or more.</extracomment>
+        <extracomment>What a screen reader says of an empty board cell where the colour to move may play: %n is the number of discs the move would turn.</extracomment>
         <translation>
             <numerusform>пустая, допустимый ход, переворачивает %n фишку</numerusform>
             <numerusform>пустая, допустимый ход, переворачивает %n фишки</numerusform>
@@ -514,10 +513,9 @@
         </translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>empty, legal move, turns 1 disc</source>
         <extracomment>What a screen reader says of an empty board cell where a move would turn one disc.</extracomment>
-        <translation>пустая, допустимый ход, переворачивает 1 фишку</translation>
+        <translation type="vanished">пустая, допустимый ход, переворачивает 1 фишку</translation>
     </message>
     <message>
         <location line="+4"/>

@@ -19,6 +19,7 @@
 #include "app/AppTexts.h"
 #include "app/HelpWnd.h"
 #include "app/Translations.h"
+#include "view/ViewTexts.h"
 
 namespace {
 
@@ -323,6 +324,18 @@ TEST_P(LanguageTest, TheGameSpeaksTheLanguage)
     const QRegularExpression english("White|Black|Players|Playing|to move|Choise");
     EXPECT_EQ(said.join(' ').contains(english), GetParam().isEmpty())
         << said.join('|').toStdString();
+
+    // The counted word for 1, 2, 5, 22 and 25 discs: three forms in Polish and Russian.
+    const QString forms = GetParam() == "pl" ? "pionek pionki pionków pionki pionków"
+        : GetParam() == "ru" ? "фишку фишки фишек фишки фишек"
+                             : "";
+    QStringList moves, cells;
+    for (const int n : { 1, 2, 5, 22, 25 }) {
+        moves << FlowTr(kMoveAnnouncementFormat, n).section(' ', -1);
+        cells << ViewTr(kLegalCellFormat, n).section(' ', -1);
+    }
+    for (const QStringList& words : { moves, cells })
+        EXPECT_TRUE(forms.isEmpty() || words.join(' ') == forms) << words.join(' ').toStdString();
 }
 
 TEST_F(MainDlgTest, MenuBarHoldsGameAndAboutAndBindsNoKeys)
