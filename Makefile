@@ -5,7 +5,7 @@ JOBS  ?= $(shell nproc)
 # more tests at once than there are cores.
 TEST_JOBS ?= $(shell echo $$(( $$(nproc) * 2 )))
 
-.PHONY: run test check bench match clean deps configure build
+.PHONY: run test check bench match clean deps configure build translations
 
 deps:
 	@bash scripts/install-deps
@@ -40,6 +40,11 @@ match: deps
 	@cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DTESSERA_BENCH=ON >/dev/null
 	@cmake --build build-bench -j $(JOBS) --target tessera-match
 	@bash bench/match build-bench/tools/tessera-match $(MATCH_GAMES)
+
+# Brings every catalogue, the template i18n/tessera.ts, the menu entry and the AppStream file
+# up to date with the texts; needs no build.
+translations: deps
+	@bash scripts/update-translations
 
 clean:
 	rm -rf $(BUILD) build-*

@@ -3,12 +3,10 @@
 #include <QString>
 #include <QStringList>
 
-#include "flow/BoardCtrl.h"
+#include "engine/BoardState.h"
 #include "flow/FlowTexts.h"
 
 namespace {
-
-QString Colour(int nColour) { return FlowTr(kColourNames[nColour - 1]); }
 
 // "White", "White and Black", "White, Black and Red".
 QString JoinList(QStringList items)
@@ -21,16 +19,15 @@ QString JoinList(QStringList items)
 
 } // namespace
 
-QString MoveAnnouncement(const CBoardCtrl& board, int x, int y)
+QString MoveAnnouncement(const CBoardState& board, int x, int y)
 {
-    const int discs = board.DiscsTurnedBy(x, y);
-    return (discs == 1 ? FlowTr(kMoveAnnouncementOneDisc) : FlowTr(kMoveAnnouncementFormat, discs))
-        .arg(Colour(board.m_nCurrentPlayer))
+    return FlowTr(kMoveAnnouncementFormat, board.DiscsTurnedBy(x, y))
+        .arg(ColourName(board.m_nCurrentPlayer))
         .arg(x + 1)
         .arg(y + 1);
 }
 
-QString TurnAnnouncement(const CBoardCtrl& board)
+QString TurnAnnouncement(const CBoardState& board)
 {
     // The colours the score lines show: those with discs on the board.
     int counts[kMaxPlayers];
@@ -38,20 +35,20 @@ QString TurnAnnouncement(const CBoardCtrl& board)
     QStringList lines;
     for (int c = kWhite; c <= board.m_nPlayers; ++c)
         if (counts[c - 1] > 0)
-            lines << FlowTr(kCountFormat).arg(Colour(c)).arg(counts[c - 1]);
+            lines << FlowTr(kCountFormat).arg(ColourName(c)).arg(counts[c - 1]);
     return FlowTr(kTurnAnnouncementFormat)
-        .arg(Colour(board.m_nCurrentPlayer), lines.join(FlowTr(kListSeparator)));
+        .arg(ColourName(board.m_nCurrentPlayer), lines.join(FlowTr(kListSeparator)));
 }
 
-QString NewGameAnnouncement(const CBoardCtrl& board)
+QString NewGameAnnouncement(const CBoardState& board)
 {
     QStringList computer;
     for (int c = kWhite; c <= board.m_nComputerPlayers; ++c)
-        computer << Colour(c);
+        computer << ColourName(c);
     return FlowTr(kNewGameAnnouncementFormat)
         .arg(board.m_nBoardSize)
         .arg(board.m_nPlayers)
         .arg(computer.isEmpty() ? FlowTr(kNoComputerPlayer)
                                 : FlowTr(kComputerPlaysFormat).arg(JoinList(computer)))
-        .arg(Colour(board.m_nCurrentPlayer));
+        .arg(ColourName(board.m_nCurrentPlayer));
 }
