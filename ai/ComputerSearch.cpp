@@ -38,7 +38,8 @@ SearchLimits LimitsFor(int nLevel, int nSize, int nPlayers)
     return limits;
 }
 
-ComputerMove FindComputerMove(const SearchPosition& position, int nLevel, const std::atomic<bool>* pStop)
+ComputerMove FindComputerMove(
+    const SearchPosition& position, int nLevel, const std::atomic<bool>* pStop, GroupMode groupMode)
 {
     ComputerMove move;
     const Grid& grid = *position.pGrid;
@@ -64,7 +65,8 @@ ComputerMove FindComputerMove(const SearchPosition& position, int nLevel, const 
     }
     CSearchBoard board(grid, position.nSize, position.nPlayers);
     CGroupSearch search;
-    const GroupMode mode = position.nPlayers == 2 ? GroupMode::Paranoid : GroupMode::BestReply;
+    // With two colours both forms are the same minimax search.
+    const GroupMode mode = position.nPlayers == 2 ? GroupMode::Paranoid : groupMode;
     move.stats = search.Run(board, position.nColour, mode, limits, pStop);
     if (move.stats.nCell >= 0) {
         move.x = board.X(move.stats.nCell);

@@ -2,6 +2,7 @@
 
 #include <atomic>
 
+#include "ai/GroupSearch.h"
 #include "ai/SearchTypes.h"
 #include "engine/Grid.h"
 
@@ -35,8 +36,12 @@ struct ComputerMove {
 // the same move in the same position in every run and on every machine.
 SearchLimits LimitsFor(int nLevel, int nSize, int nPlayers);
 
+// How a level searches for three and four colours.
+constexpr GroupMode kGroupMode = GroupMode::BestReply;
+
 // Searches the position at a level above Very Easy (Easy to Very Difficult). Another thread
 // may raise *pStop to end the search at once; the answer is then to be dropped. Uses no
-// shared state: any number of searches may run at once.
+// shared state: any number of searches may run at once. The match program may ask for the
+// other form of search for three and four colours, to compare the two.
 ComputerMove FindComputerMove(const SearchPosition& position, int nLevel,
-    const std::atomic<bool>* pStop = nullptr);
+    const std::atomic<bool>* pStop = nullptr, GroupMode groupMode = kGroupMode);

@@ -4,7 +4,8 @@
 //   tessera-match [--games G] [--size N] [--players n] [--seed S] [--jobs J] PLAYER...
 //
 // One PLAYER per seat (n of them, default 2): L0 to L4 for the levels (L0 draws from a
-// random source of its own, in the game's order), random, greedy (most discs turned),
+// random source of its own, in the game's order; L1p to L4p search paranoid for three or
+// four colours instead of best-reply), random, greedy (most discs turned),
 // positional (one ply on a table of cell values), paranoidD and brsD (searches of depth D).
 // Consecutive games share a random opening of 2 to 4 plies and turn the seats round, so
 // every player plays every colour from every opening. Prints each player's win share (a
@@ -97,8 +98,8 @@ bool KnownPlayer(const std::string& name)
 {
     if (name == "random" || name == "greedy" || name == "positional")
         return true;
-    if (name.size() == 2 && name[0] == 'L' && name[1] >= '0' && name[1] <= '4')
-        return true;
+    if (name.size() >= 2 && name[0] == 'L' && name[1] >= '0' && name[1] <= '4')
+        return name.size() == 2 || (name.size() == 3 && name[1] != '0' && name[2] == 'p');
     for (const char* prefix : { "paranoid", "brs" }) {
         const std::string p = prefix;
         if (name.rfind(p, 0) == 0 && name.size() == p.size() + 1 && name.back() >= '1'
@@ -145,10 +146,11 @@ GameRecord PlayGame(const Options& o, int game)
         const std::string& name = o.seats[seat];
         const auto start = std::chrono::steady_clock::now();
         CellPos c;
-        if (name.size() == 2 && name[0] == 'L' && name[1] != '0') {
+        if (name[0] == 'L' && name[1] != '0') {
+            // "p" after a level: the same level with paranoid search for three or four colours.
             const ComputerMove m = FindComputerMove(
                 SearchPosition { &referee.State().m_nGrid, o.nSize, n, referee.ToMove() },
-                name[1] - '0');
+                name[1] - '0', nullptr, name.size() == 3 ? GroupMode::Paranoid : kGroupMode);
             c = CellPos { m.x, m.y };
         } else {
             c = ReferenceMove(name, referee, level0);

@@ -64,18 +64,9 @@ bool CReferee::Load(const std::string& cells, int nColour, std::string& reason)
     return true;
 }
 
-std::vector<CellPos> CReferee::LegalCells() const
-{
-    std::vector<CellPos> cells;
-    const CellPosList list = m_state.LegalMoves();
-    for (int i = 0; i < list.GetCount(); ++i)
-        cells.push_back(*list.GetAt(i));
-    return cells;
-}
-
 bool CReferee::Play(int x, int y)
 {
-    if (m_bOver || !m_state.IsLegalMove(x, y))
+    if (m_bOver || !m_state.AcceptsClick(x, y))
         return false;
     m_state.ApplyMove(x, y);
     while (!m_state.m_flips.IsEmpty()) {

@@ -25,7 +25,7 @@ public:
     int ToMove() const { return m_state.m_nCurrentPlayer; }
     bool Over() const { return m_bOver; }
     // The legal cells of the colour to move, column by column from the left.
-    std::vector<CellPos> LegalCells() const;
+    std::vector<CellPos> LegalCells() const { return m_state.LegalMoves(); }
     // Plays a legal cell for the colour to move and hands the turn on as the game does,
     // past every colour that passes, or ends the game. False, with nothing changed, for a
     // cell that is not legal.
