@@ -73,6 +73,12 @@ using ::kColourNames;
 // A score line until the board's first update; %1 is the colour's name.
 inline constexpr char kInitialScoreFormat[] = QT_TRANSLATE_NOOP("AppTexts", "%1: 0 / 64");
 
+// Asked, with Yes and No, when Enter or Escape would end the program while a screen reader
+// runs; the caption is the main window's.
+//: Read out by a screen reader when a key would close the game; No is the default answer.
+inline constexpr char kEndGameQuestion[]
+    = QT_TRANSLATE_NOOP("AppTexts", "End the game and close the program?");
+
 inline constexpr char kAboutCaption[] = QT_TRANSLATE_NOOP("AppTexts", "About Lumen Tessera");
 inline constexpr char kAboutProduct[]
     = QT_TRANSLATE_NOOP("AppTexts", "Lumen Tessera Tetrad 0.0.0.1 Beta");

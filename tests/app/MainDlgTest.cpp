@@ -14,11 +14,13 @@
 #include <QWindow>
 
 #include <optional>
+#include <string_view>
 
 #include "app/AboutDlg.h"
 #include "app/AppTexts.h"
 #include "app/HelpWnd.h"
 #include "app/Translations.h"
+#include "platform/ScreenReader.h"
 
 namespace {
 
@@ -339,16 +341,20 @@ TEST_F(MainDlgTest, OpenSaveAndTheirKeysChangeNothing)
 }
 
 // Enter means OK unless the focus is on Create New Game, which it presses; Escape, the
-// close box and Exit end the window too. Whichever way, the clock stops with it.
+// close box and Exit end the window too. Whichever way, the clock stops with it. While a
+// screen reader runs, Enter and Escape first ask, and No keeps the game.
 TEST_F(MainDlgTest, KeysAndExitEndTheWindowOrPressTheFocusedButton)
 {
     enum class Way { Key, Exit, CloseBox };
+    enum class Reader { Off, SaysNo, SaysYes };
     struct Case {
         Way way;
         const char* focus;
         Qt::Key key;
         Qt::KeyboardModifiers modifiers;
         int result; // -1: the window stays open
+        Reader reader = Reader::Off;
+        int nQuestions = 0;
     };
     const Case cases[] = {
         { Way::Key, "1008", Qt::Key_Return, {}, QDialog::Accepted },
@@ -361,9 +367,18 @@ TEST_F(MainDlgTest, KeysAndExitEndTheWindowOrPressTheFocusedButton)
         { Way::Key, "1007", Qt::Key_Enter, Qt::KeypadModifier, -1 },
         { Way::Exit, "1008", Qt::Key_unknown, {}, QDialog::Accepted },
         { Way::CloseBox, "1008", Qt::Key_unknown, {}, QDialog::Rejected },
+        { Way::Key, "1008", Qt::Key_Return, {}, -1, Reader::SaysNo, 1 },
+        { Way::Key, "1008", Qt::Key_Enter, Qt::KeypadModifier, -1, Reader::SaysNo, 1 },
+        { Way::Key, "1002", Qt::Key_Escape, {}, -1, Reader::SaysNo, 1 },
+        { Way::Key, "1008", Qt::Key_Enter, Qt::KeypadModifier, QDialog::Accepted, Reader::SaysYes,
+            1 },
+        { Way::Key, "1008", Qt::Key_Escape, {}, QDialog::Rejected, Reader::SaysYes, 1 },
+        { Way::Key, "1007", Qt::Key_Return, {}, -1, Reader::SaysNo },
+        { Way::Exit, "1008", Qt::Key_unknown, {}, QDialog::Accepted, Reader::SaysNo },
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.focus << " key " << c.key << " way " << int(c.way));
+        SCOPED_TRACE(testing::Message() << c.focus << " key " << c.key << " way " << int(c.way)
+                                        << " reader " << int(c.reader));
         Reopen();
         CMainDlg& dlg = Dlg();
         dlg.show();
@@ -372,6 +387,14 @@ TEST_F(MainDlgTest, KeysAndExitEndTheWindowOrPressTheFocusedButton)
         ClickCell(4, 2);
         const unsigned generation = Board().m_nGeneration;
         Control(dlg, c.focus).setFocus();
+        int nQuestions = 0;
+        SetScreenReaderForTests(c.reader != Reader::Off);
+        SetQuestionHook([&](const QString& text, const QString& caption) {
+            ++nQuestions;
+            EXPECT_EQ(text, AppTexts::Tr(AppTexts::kEndGameQuestion));
+            EXPECT_EQ(caption, dlg.windowTitle());
+            return c.reader == Reader::SaysYes;
+        });
 
         switch (c.way) {
         case Way::Key:
@@ -384,11 +407,17 @@ TEST_F(MainDlgTest, KeysAndExitEndTheWindowOrPressTheFocusedButton)
             dlg.close();
             break;
         }
+        SetScreenReaderForTests(std::nullopt);
+        SetQuestionHook(nullptr);
 
+        EXPECT_EQ(nQuestions, c.nQuestions);
         if (c.result < 0) {
+            const bool bNewGame = std::string_view(c.focus) == "1007";
             EXPECT_TRUE(dlg.isVisible());
-            EXPECT_EQ(Board().m_nGeneration, generation + 1);
-            EXPECT_EQ(Grid(), kStart8[0]);
+            EXPECT_EQ(Board().m_nGeneration, generation + bNewGame);
+            if (bNewGame) {
+                EXPECT_EQ(Grid(), kStart8[0]);
+            }
             EXPECT_TRUE(dlg.m_gameClock.isActive());
         } else {
             EXPECT_FALSE(dlg.isVisible());
@@ -403,6 +432,8 @@ TEST_F(MainDlgTest, KeysAndExitEndTheWindowOrPressTheFocusedButton)
 // Escape then leaves the bar, and only the next Escape ends the program. Any other key the
 // bar does not take leaves the bar as well and ends nothing (such keys once bounced between
 // the bar and the window until the stack ran out); Space the bar takes and keeps its item.
+// A letter that matches no item of the open menu (no arrow) leaves the menu open: Escape
+// closes the menu, the next leaves the bar, and only the third ends the program.
 TEST_F(MainDlgTest, KeysInTheMenuBarLeaveOnlyTheMenuBar)
 {
     struct Case {
@@ -410,6 +441,7 @@ TEST_F(MainDlgTest, KeysInTheMenuBarLeaveOnlyTheMenuBar)
         Qt::Key key;
         Qt::KeyboardModifiers modifiers;
         bool bStaysInBar = false;
+        bool bMenuStaysOpen = false;
     };
     const Case cases[] = {
         { Qt::Key_Right, Qt::Key_Escape, {} },
@@ -424,6 +456,8 @@ TEST_F(MainDlgTest, KeysInTheMenuBarLeaveOnlyTheMenuBar)
         { Qt::Key_Right, Qt::Key_Backspace, {} },
         { Qt::Key_Right, Qt::Key_A, Qt::ControlModifier },
         { Qt::Key_Right, Qt::Key_Space, {}, true },
+        { Qt::Key_unknown, Qt::Key_A, {}, true, true },
+        { Qt::Key_unknown, Qt::Key_Z, {}, true, true },
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "arrow " << c.arrow << " key " << c.key);
@@ -438,19 +472,27 @@ TEST_F(MainDlgTest, KeysInTheMenuBarLeaveOnlyTheMenuBar)
         ClickThroughWindow(*pBar, pBar->actionGeometry(pGame).center());
         QWidget* pPopup = QApplication::activePopupWidget();
         ASSERT_TRUE(pPopup);
-        QTest::keyClick(pPopup, c.arrow);
-        ASSERT_EQ(QApplication::activePopupWidget(), nullptr);
-        ASSERT_EQ(pBar->activeAction(), pBar->actions()[1]);
+        if (c.arrow != Qt::Key_unknown) {
+            QTest::keyClick(pPopup, c.arrow);
+            ASSERT_EQ(QApplication::activePopupWidget(), nullptr);
+            ASSERT_EQ(pBar->activeAction(), pBar->actions()[1]);
+        }
 
-        QTest::keyClick(QApplication::focusWidget(), c.key, c.modifiers);
+        // Keys go where the window system sends them: to the open menu, else to the focus.
+        const auto keyTarget = [] {
+            QWidget* pMenu = QApplication::activePopupWidget();
+            return pMenu ? pMenu : QApplication::focusWidget();
+        };
+        QTest::keyClick(keyTarget(), c.key, c.modifiers);
         EXPECT_TRUE(dlg.isVisible());
+        EXPECT_EQ(QApplication::activePopupWidget() == pPopup, c.bMenuStaysOpen);
         EXPECT_EQ(pBar->activeAction() != nullptr, c.bStaysInBar);
         int nEscapes = 0;
-        while (dlg.isVisible() && nEscapes < 3) {
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        while (dlg.isVisible() && nEscapes < 4) {
+            QTest::keyClick(keyTarget(), Qt::Key_Escape);
             ++nEscapes;
         }
-        EXPECT_EQ(nEscapes, c.bStaysInBar ? 2 : 1);
+        EXPECT_EQ(nEscapes, 1 + c.bStaysInBar + c.bMenuStaysOpen);
         EXPECT_EQ(dlg.result(), QDialog::Rejected);
     }
 }
