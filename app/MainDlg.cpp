@@ -16,6 +16,7 @@
 #include "app/AppAccessible.h"
 #include "app/AppTexts.h"
 #include "app/HelpWnd.h"
+#include "flow/Announcements.h"
 #include "flow/GameTimerProc.h"
 #include "platform/Announce.h"
 #include "platform/DialogUnits.h"
@@ -265,8 +266,12 @@ void CMainDlg::OnInitDialog()
 
     InitSetupPanel();
     m_board.setFocus(Qt::TabFocusReason);
-    // The desktop's answer comes later; by the player's first key it is there.
-    FollowScreenReader(this, [] {});
+    // The desktop's answer comes later; by the player's first key it is there. A reader that
+    // comes on while nobody has moved yet hears the game on the board, as it hears a new one.
+    FollowScreenReader(this, [this] {
+        if (m_board.m_nMovesPlayed == 0)
+            Announce(m_board, [this] { return NewGameAnnouncement(m_board); });
+    });
     // An open list's keys pass by here (eventFilter). The lists make their popups only when
     // first opened, which is why the filter is not on them.
     qApp->installEventFilter(this);

@@ -3,6 +3,7 @@
 #include <QString>
 #include <QStringList>
 
+#include "engine/TurnOrder.h"
 #include "flow/BoardCtrl.h"
 #include "flow/FlowTexts.h"
 
@@ -30,17 +31,40 @@ QString MoveAnnouncement(const CBoardCtrl& board, int x, int y)
         .arg(y + 1);
 }
 
-QString TurnAnnouncement(const CBoardCtrl& board)
+namespace {
+
+// "White 14, Black 50": the colours in play with their discs, those without any only when
+// bWithEmpty.
+QString Counts(const CBoardCtrl& board, bool bWithEmpty)
 {
-    // The colours the score lines show: those with discs on the board.
     int counts[kMaxPlayers];
     board.CountDiscs(counts);
     QStringList lines;
     for (int c = kWhite; c <= board.m_nPlayers; ++c)
-        if (counts[c - 1] > 0)
+        if (bWithEmpty || counts[c - 1] > 0)
             lines << FlowTr(kCountFormat).arg(Colour(c)).arg(counts[c - 1]);
-    return FlowTr(kTurnAnnouncementFormat)
-        .arg(Colour(board.m_nCurrentPlayer), lines.join(FlowTr(kListSeparator)));
+    return lines.join(FlowTr(kListSeparator));
+}
+
+} // namespace
+
+QString TurnAnnouncement(const CBoardCtrl& board)
+{
+    // The colours the score lines show: those with discs on the board.
+    return FlowTr(kTurnAnnouncementFormat).arg(Colour(board.m_nCurrentPlayer), Counts(board, false));
+}
+
+QString ResultText(const CBoardCtrl& board)
+{
+    int counts[kMaxPlayers];
+    board.CountDiscs(counts);
+    const int winner = SingleWinner(counts);
+    return winner ? FlowTr(kWonFormat).arg(Colour(winner)) : FlowTr(kNoWinnerText);
+}
+
+QString ResultAnnouncement(const CBoardCtrl& board)
+{
+    return FlowTr(kResultAnnouncementFormat).arg(ResultText(board), Counts(board, true));
 }
 
 QString NewGameAnnouncement(const CBoardCtrl& board)

@@ -43,17 +43,27 @@ constexpr const char* kNoWinnerCaption = QT_TRANSLATE_NOOP("FlowTexts", "We have
 // The computer player found no cell to play: text and caption alike.
 constexpr const char* kProblemText = QT_TRANSLATE_NOOP("FlowTexts", "PROBLEM");
 
-// What a screen reader hears as it happens; what it reads of the board itself is in
-// view/ViewTexts.h. A move: %1 the colour, %2 the column, %3 the row (both from 1), %n the
-// discs it turns, two or more, translated with the number (FlowTr(text, n)).
+// What a screen reader hears as it happens, kept short: a round of four players is heard
+// whole before the next key. What it reads of the board itself is in view/ViewTexts.h.
+// A move: %1 the colour, %2 the column, %3 the row (both from 1), %n the discs it turns,
+// two or more, translated with the number (FlowTr(text, n)).
+//: Said after every move, the computer's too: keep it as short as this.
 constexpr const char* kMoveAnnouncementFormat
-    = QT_TRANSLATE_N_NOOP("FlowTexts", "%1 plays column %2, row %3, turning %n discs");
+    = QT_TRANSLATE_N_NOOP("FlowTexts", "%1: column %2, row %3, %n discs");
+//: Said after every move, the computer's too: keep it as short as this.
 constexpr const char* kMoveAnnouncementOneDisc
-    = QT_TRANSLATE_NOOP("FlowTexts", "%1 plays column %2, row %3, turning 1 disc");
+    = QT_TRANSLATE_NOOP("FlowTexts", "%1: column %2, row %3, 1 disc");
 // The turn has passed on: %1 the colour to move, %2 the colours on the board with their discs,
 // each as kCountFormat (%1 the colour, %2 its discs), in colour order.
 constexpr const char* kTurnAnnouncementFormat = QT_TRANSLATE_NOOP("FlowTexts", "%1 to move; %2");
 constexpr const char* kCountFormat = QT_TRANSLATE_NOOP("FlowTexts", "%1 %2");
+// The game is over: %1 the result as its box says it (kWonFormat or kNoWinnerText), %2 every
+// colour in play with its discs, as in the turn.
+//: Said once when a game ends; %1 is the result, %2 the colours with their discs.
+constexpr const char* kResultAnnouncementFormat = QT_TRANSLATE_NOOP("FlowTexts", "%1; %2");
+// Space on a cell that cannot be played now.
+//: Said when the player presses Space on a cell where no disc may go.
+constexpr const char* kNotLegalAnnouncement = QT_TRANSLATE_NOOP("FlowTexts", "not a legal move");
 // A new game: %1 the board's side, %2 the number of players (2 to 4), %3 who the computer
 // plays (kComputerPlaysFormat with the colours, or kNoComputerPlayer), %4 the colour that
 // begins.

@@ -215,17 +215,6 @@
         <source>PROBLEM</source>
         <translation>PROBLEM</translation>
     </message>
-    <message numerus="yes">
-        <source>%1 plays column %2, row %3, turning %n discs</source>
-        <translation>
-            <numerusform>%1 spielt Spalte %2, Zeile %3 und dreht %n Stein um</numerusform>
-            <numerusform>%1 spielt Spalte %2, Zeile %3 und dreht %n Steine um</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>%1 plays column %2, row %3, turning 1 disc</source>
-        <translation>%1 spielt Spalte %2, Zeile %3 und dreht 1 Stein um</translation>
-    </message>
     <message>
         <source>%1 to move; %2</source>
         <translation>%1 am Zug; %2</translation>
@@ -254,6 +243,29 @@
         <source> and </source>
         <translation> und </translation>
     </message>
+    <message numerus="yes">
+        <source>%1: column %2, row %3, %n discs</source>
+        <extracomment>Said after every move, the computer&apos;s too: keep it as short as this.</extracomment>
+        <translation>
+            <numerusform>%1: Spalte %2, Zeile %3, %n Stein</numerusform>
+            <numerusform>%1: Spalte %2, Zeile %3, %n Steine</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: column %2, row %3, 1 disc</source>
+        <extracomment>Said after every move, the computer&apos;s too: keep it as short as this.</extracomment>
+        <translation>%1: Spalte %2, Zeile %3, 1 Stein</translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <extracomment>Said once when a game ends; %1 is the result, %2 the colours with their discs.</extracomment>
+        <translation>%1; %2</translation>
+    </message>
+    <message>
+        <source>not a legal move</source>
+        <extracomment>Said when the player presses Space on a cell where no disc may go.</extracomment>
+        <translation>kein gültiger Zug</translation>
+    </message>
 </context>
 <context>
     <name>ViewTexts</name>
@@ -281,8 +293,14 @@
         <translation>leer, gültiger Zug, dreht 1 Stein um</translation>
     </message>
     <message>
-        <source>%1 to move</source>
-        <translation>%1 am Zug</translation>
+        <source>Board, %1 by %1, game over: %2</source>
+        <extracomment>The board&apos;s name once its game has ended; %2 is the result, such as &quot;White has won the game&quot;.</extracomment>
+        <translation>Brett, %1 mal %1, Spiel beendet: %2</translation>
+    </message>
+    <message>
+        <source>game over: %1</source>
+        <extracomment>Read after a cell once the game has ended; %1 is the result, such as &quot;White has won the game&quot;.</extracomment>
+        <translation>Spiel beendet: %1</translation>
     </message>
 </context>
 <context>

@@ -215,17 +215,6 @@
         <source>PROBLEM</source>
         <translation>PROBLEEM</translation>
     </message>
-    <message numerus="yes">
-        <source>%1 plays column %2, row %3, turning %n discs</source>
-        <translation>
-            <numerusform>%1 speelt kolom %2, rij %3 en draait %n schijf om</numerusform>
-            <numerusform>%1 speelt kolom %2, rij %3 en draait %n schijven om</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>%1 plays column %2, row %3, turning 1 disc</source>
-        <translation>%1 speelt kolom %2, rij %3 en draait 1 schijf om</translation>
-    </message>
     <message>
         <source>%1 to move; %2</source>
         <translation>%1 aan zet; %2</translation>
@@ -254,6 +243,29 @@
         <source> and </source>
         <translation> en </translation>
     </message>
+    <message numerus="yes">
+        <source>%1: column %2, row %3, %n discs</source>
+        <extracomment>Said after every move, the computer&apos;s too: keep it as short as this.</extracomment>
+        <translation>
+            <numerusform>%1: kolom %2, rij %3, %n schijf</numerusform>
+            <numerusform>%1: kolom %2, rij %3, %n schijven</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: column %2, row %3, 1 disc</source>
+        <extracomment>Said after every move, the computer&apos;s too: keep it as short as this.</extracomment>
+        <translation>%1: kolom %2, rij %3, 1 schijf</translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <extracomment>Said once when a game ends; %1 is the result, %2 the colours with their discs.</extracomment>
+        <translation>%1; %2</translation>
+    </message>
+    <message>
+        <source>not a legal move</source>
+        <extracomment>Said when the player presses Space on a cell where no disc may go.</extracomment>
+        <translation>geen geldige zet</translation>
+    </message>
 </context>
 <context>
     <name>ViewTexts</name>
@@ -281,8 +293,14 @@
         <translation>leeg, geldige zet, draait 1 schijf om</translation>
     </message>
     <message>
-        <source>%1 to move</source>
-        <translation>%1 aan zet</translation>
+        <source>Board, %1 by %1, game over: %2</source>
+        <extracomment>The board&apos;s name once its game has ended; %2 is the result, such as &quot;White has won the game&quot;.</extracomment>
+        <translation>Bord, %1 bij %1, spel voorbij: %2</translation>
+    </message>
+    <message>
+        <source>game over: %1</source>
+        <extracomment>Read after a cell once the game has ended; %1 is the result, such as &quot;White has won the game&quot;.</extracomment>
+        <translation>spel voorbij: %1</translation>
     </message>
 </context>
 <context>

@@ -215,18 +215,6 @@
         <source>PROBLEM</source>
         <translation>PROBLEM</translation>
     </message>
-    <message numerus="yes">
-        <source>%1 plays column %2, row %3, turning %n discs</source>
-        <translation>
-            <numerusform>%1: kolumna %2, wiersz %3, odwracają %n pionek</numerusform>
-            <numerusform>%1: kolumna %2, wiersz %3, odwracają %n pionki</numerusform>
-            <numerusform>%1: kolumna %2, wiersz %3, odwracają %n pionków</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>%1 plays column %2, row %3, turning 1 disc</source>
-        <translation>%1: kolumna %2, wiersz %3, odwracają 1 pionek</translation>
-    </message>
     <message>
         <source>%1 to move; %2</source>
         <translation>ruch: %1; %2</translation>
@@ -254,6 +242,30 @@
     <message>
         <source> and </source>
         <translation> i </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: column %2, row %3, %n discs</source>
+        <extracomment>Said after every move, the computer&apos;s too: keep it as short as this.</extracomment>
+        <translation>
+            <numerusform>%1: kolumna %2, wiersz %3, %n pionek</numerusform>
+            <numerusform>%1: kolumna %2, wiersz %3, %n pionki</numerusform>
+            <numerusform>%1: kolumna %2, wiersz %3, %n pionków</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: column %2, row %3, 1 disc</source>
+        <extracomment>Said after every move, the computer&apos;s too: keep it as short as this.</extracomment>
+        <translation>%1: kolumna %2, wiersz %3, 1 pionek</translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <extracomment>Said once when a game ends; %1 is the result, %2 the colours with their discs.</extracomment>
+        <translation>%1; %2</translation>
+    </message>
+    <message>
+        <source>not a legal move</source>
+        <extracomment>Said when the player presses Space on a cell where no disc may go.</extracomment>
+        <translation>niedozwolony ruch</translation>
     </message>
 </context>
 <context>
@@ -283,8 +295,14 @@
         <translation>puste, dozwolony ruch, odwraca 1 pionek</translation>
     </message>
     <message>
-        <source>%1 to move</source>
-        <translation>ruch: %1</translation>
+        <source>Board, %1 by %1, game over: %2</source>
+        <extracomment>The board&apos;s name once its game has ended; %2 is the result, such as &quot;White has won the game&quot;.</extracomment>
+        <translation>Plansza %1 na %1, koniec gry: %2</translation>
+    </message>
+    <message>
+        <source>game over: %1</source>
+        <extracomment>Read after a cell once the game has ended; %1 is the result, such as &quot;White has won the game&quot;.</extracomment>
+        <translation>koniec gry: %1</translation>
     </message>
 </context>
 <context>

@@ -215,17 +215,6 @@
         <source>PROBLEM</source>
         <translation>PROBLEMA</translation>
     </message>
-    <message numerus="yes">
-        <source>%1 plays column %2, row %3, turning %n discs</source>
-        <translation>
-            <numerusform>%1 joga na coluna %2, linha %3 e vira %n peça</numerusform>
-            <numerusform>%1 joga na coluna %2, linha %3 e vira %n peças</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>%1 plays column %2, row %3, turning 1 disc</source>
-        <translation>%1 joga na coluna %2, linha %3 e vira 1 peça</translation>
-    </message>
     <message>
         <source>%1 to move; %2</source>
         <translation>vez de %1; %2</translation>
@@ -254,6 +243,29 @@
         <source> and </source>
         <translation> e </translation>
     </message>
+    <message numerus="yes">
+        <source>%1: column %2, row %3, %n discs</source>
+        <extracomment>Said after every move, the computer&apos;s too: keep it as short as this.</extracomment>
+        <translation>
+            <numerusform>%1: coluna %2, linha %3, %n peça</numerusform>
+            <numerusform>%1: coluna %2, linha %3, %n peças</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: column %2, row %3, 1 disc</source>
+        <extracomment>Said after every move, the computer&apos;s too: keep it as short as this.</extracomment>
+        <translation>%1: coluna %2, linha %3, 1 peça</translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <extracomment>Said once when a game ends; %1 is the result, %2 the colours with their discs.</extracomment>
+        <translation>%1; %2</translation>
+    </message>
+    <message>
+        <source>not a legal move</source>
+        <extracomment>Said when the player presses Space on a cell where no disc may go.</extracomment>
+        <translation>não é uma jogada válida</translation>
+    </message>
 </context>
 <context>
     <name>ViewTexts</name>
@@ -281,8 +293,14 @@
         <translation>vazia, jogada válida, vira 1 peça</translation>
     </message>
     <message>
-        <source>%1 to move</source>
-        <translation>vez de %1</translation>
+        <source>Board, %1 by %1, game over: %2</source>
+        <extracomment>The board&apos;s name once its game has ended; %2 is the result, such as &quot;White has won the game&quot;.</extracomment>
+        <translation>Tabuleiro, %1 por %1, fim de jogo: %2</translation>
+    </message>
+    <message>
+        <source>game over: %1</source>
+        <extracomment>Read after a cell once the game has ended; %1 is the result, such as &quot;White has won the game&quot;.</extracomment>
+        <translation>fim de jogo: %1</translation>
     </message>
 </context>
 <context>

@@ -215,18 +215,6 @@
         <source>PROBLEM</source>
         <translation>ПРОБЛЕМА</translation>
     </message>
-    <message numerus="yes">
-        <source>%1 plays column %2, row %3, turning %n discs</source>
-        <translation>
-            <numerusform>%1: столбец %2, строка %3, переворачивают %n фишку</numerusform>
-            <numerusform>%1: столбец %2, строка %3, переворачивают %n фишки</numerusform>
-            <numerusform>%1: столбец %2, строка %3, переворачивают %n фишек</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>%1 plays column %2, row %3, turning 1 disc</source>
-        <translation>%1: столбец %2, строка %3, переворачивают 1 фишку</translation>
-    </message>
     <message>
         <source>%1 to move; %2</source>
         <translation>ходят %1; %2</translation>
@@ -254,6 +242,30 @@
     <message>
         <source> and </source>
         <translation> и </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: column %2, row %3, %n discs</source>
+        <extracomment>Said after every move, the computer&apos;s too: keep it as short as this.</extracomment>
+        <translation>
+            <numerusform>%1: столбец %2, строка %3, %n фишка</numerusform>
+            <numerusform>%1: столбец %2, строка %3, %n фишки</numerusform>
+            <numerusform>%1: столбец %2, строка %3, %n фишек</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: column %2, row %3, 1 disc</source>
+        <extracomment>Said after every move, the computer&apos;s too: keep it as short as this.</extracomment>
+        <translation>%1: столбец %2, строка %3, 1 фишка</translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <extracomment>Said once when a game ends; %1 is the result, %2 the colours with their discs.</extracomment>
+        <translation>%1; %2</translation>
+    </message>
+    <message>
+        <source>not a legal move</source>
+        <extracomment>Said when the player presses Space on a cell where no disc may go.</extracomment>
+        <translation>недопустимый ход</translation>
     </message>
 </context>
 <context>
@@ -283,8 +295,14 @@
         <translation>пустая, допустимый ход, переворачивает 1 фишку</translation>
     </message>
     <message>
-        <source>%1 to move</source>
-        <translation>ходят %1</translation>
+        <source>Board, %1 by %1, game over: %2</source>
+        <extracomment>The board&apos;s name once its game has ended; %2 is the result, such as &quot;White has won the game&quot;.</extracomment>
+        <translation>Доска %1 на %1, игра окончена: %2</translation>
+    </message>
+    <message>
+        <source>game over: %1</source>
+        <extracomment>Read after a cell once the game has ended; %1 is the result, such as &quot;White has won the game&quot;.</extracomment>
+        <translation>игра окончена: %1</translation>
     </message>
 </context>
 <context>
