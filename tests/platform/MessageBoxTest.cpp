@@ -161,36 +161,22 @@ TEST_F(MessageBoxTest, BoxTakesTheKeyboardAndGivesItBack)
     }
 }
 
-// A question comes up with the keyboard on No: Return, keypad Enter and Escape all answer
-// No, only Yes itself says yes. The game clock is left to its own timer.
+// A question comes up with the keyboard on No: Return and Escape answer No, only Yes says yes.
 TEST_F(MessageBoxTest, QuestionAnswersNoUnlessYesIsChosen)
 {
-    int ticks = 0;
-    SetMessageClock([&] { ++ticks; }, kFastClockMs);
-    struct Case {
-        Qt::Key key; // Qt::Key_unknown: a click on Yes
-        Qt::KeyboardModifiers modifiers;
-        bool bYes;
-    };
-    for (const Case& c : { Case { Qt::Key_Return, {}, false },
-             Case { Qt::Key_Enter, Qt::KeypadModifier, false }, Case { Qt::Key_Escape, {}, false },
-             Case { Qt::Key_unknown, {}, true } }) {
-        SCOPED_TRACE(c.key);
+    for (Qt::Key key : { Qt::Key_Return, Qt::Key_Escape, Qt::Key_Y }) {
+        SCOPED_TRACE(key);
         QTimer answer;
         QObject::connect(&answer, &QTimer::timeout, [&] {
-            auto* pBox = qobject_cast<QMessageBox*>(QApplication::activeWindow());
-            if (!pBox)
-                return;
-            EXPECT_EQ(QApplication::focusWidget(), pBox->button(QMessageBox::No));
-            if (c.key == Qt::Key_unknown)
-                pBox->button(QMessageBox::Yes)->click();
-            else
-                QTest::keyClick(QApplication::focusWidget(), c.key, c.modifiers);
+            if (auto* pBox = qobject_cast<QMessageBox*>(QApplication::activeWindow())) {
+                EXPECT_EQ(QApplication::focusWidget(), pBox->button(QMessageBox::No));
+                answer.stop();
+                QTest::keyClick(QApplication::focusWidget(), key);
+            }
         });
         answer.start(kFastClockMs);
-        EXPECT_EQ(AskQuestion("End the game?", "Lumen"), c.bYes);
+        EXPECT_EQ(AskQuestion("End the game?", "Lumen"), key == Qt::Key_Y);
     }
-    EXPECT_EQ(ticks, 0);
 }
 
 TEST_F(MessageBoxTest, CloseAllMessagesClosesNestedBoxesAndTheClockStops)
