@@ -1,6 +1,8 @@
 #include "platform/ScreenReader.h"
 
 #include <QObject>
+#include <QStringList>
+#include <QVariantMap>
 
 #if TESSERA_HAS_DBUS
 #include <QDBusConnection>
@@ -8,7 +10,6 @@
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
 #include <QDBusVariant>
-#include <QVariantMap>
 #endif
 
 namespace {
