@@ -12,17 +12,25 @@
 namespace {
 
 // Said before the application exists, so translated through the function the caller gives.
+//: Printed in the terminal when the game cannot start: %1 is the display's name.
 constexpr const char* kCannotOpen = QT_TRANSLATE_NOOP(
     "main", "tessera: needs a graphical session, and cannot open display \"%1\"");
+//: Printed in the terminal when the game cannot start: %1 is the Wayland display's name.
 constexpr const char* kCannotOpenWayland = QT_TRANSLATE_NOOP(
     "main", "tessera: needs a graphical session, and cannot open Wayland display \"%1\"");
+//: Printed in the terminal when the game cannot start: %1 is the X display's name, %2 the
+//: Wayland display's.
 constexpr const char* kCannotOpenEither = QT_TRANSLATE_NOOP("main",
     "tessera: needs a graphical session, and cannot open display \"%1\" nor Wayland display "
     "\"%2\"");
 // %1 is the name of the environment variable that sets the display.
+//: Printed in the terminal when the game cannot start: %1 is the name of a variable
+//: (DISPLAY), not to be translated.
 constexpr const char* kNoDisplay
     = QT_TRANSLATE_NOOP("main", "tessera: needs a graphical session, and no display is set (%1)");
 // %1 and %2 are the names of the environment variables that set a display.
+//: Printed in the terminal when the game cannot start: %1 and %2 are names of variables
+//: (DISPLAY, WAYLAND_DISPLAY), not to be translated.
 constexpr const char* kNoDisplayEither = QT_TRANSLATE_NOOP(
     "main", "tessera: needs a graphical session, and no display is set (%1 or %2)");
 

@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QStringList>
 
 namespace {
 
@@ -14,22 +15,40 @@ QString FileOf(const QString& language)
 
 } // namespace
 
-QString CTranslations::PlayerLanguage()
+CTranslations::LocaleEnvironment CTranslations::LocaleEnvironment::Read()
 {
-    // Qt lists the languages of LANGUAGE first, then the one of LC_ALL, LC_MESSAGES or LANG.
-    // QTranslator's own search would go on past English to the next language that has a
-    // file, since English has none.
-    for (const QString& name : QLocale::system().uiLanguages()) {
-        const QLocale locale(name);
-        if (locale.language() == QLocale::English)
+    return { qEnvironmentVariable("LANGUAGE"), qEnvironmentVariable("LC_ALL"),
+        qEnvironmentVariable("LC_MESSAGES"), qEnvironmentVariable("LANG") };
+}
+
+QString CTranslations::PlayerLanguage(const LocaleEnvironment& environment)
+{
+    QString locale = environment.lcAll;
+    if (locale.isEmpty())
+        locale = environment.lcMessages;
+    if (locale.isEmpty())
+        locale = environment.lang;
+    // The C locale promises the program's own texts, so that a script or a bug report gets
+    // the same words on every machine: LANG=C or LC_ALL=C is how one asks for English for a
+    // single run. C.UTF-8 is not C: there LANGUAGE still counts, as it does for gettext.
+    if (locale.isEmpty() || locale == QLatin1String("C") || locale == QLatin1String("POSIX"))
+        return {};
+
+    QStringList wanted = environment.language.split(QLatin1Char(':'), Qt::SkipEmptyParts);
+    wanted << locale;
+    for (QString name : std::as_const(wanted)) {
+        // "de_AT.UTF-8@euro" is German of Austria: the codeset and the modifier do not count.
+        name = name.section(QLatin1Char('@'), 0, 0).section(QLatin1Char('.'), 0, 0);
+        name.replace(QLatin1Char('-'), QLatin1Char('_'));
+        const QString language = name.section(QLatin1Char('_'), 0, 0);
+        // QTranslator's own search would go on past English to the next language that has a
+        // file, since English has none.
+        if (language == QLatin1String("en"))
             return {};
-        // The C locale, or a name Qt does not know: nothing to translate into.
-        if (locale.language() == QLocale::C)
+        if (language.isEmpty() || name == QLatin1String("C") || name == QLatin1String("POSIX"))
             continue;
-        const QString candidates[] = {
-            locale.language() == QLocale::Portuguese ? QStringLiteral("pt_BR") : locale.name(),
-            QLocale::languageToCode(locale.language()),
-        };
+        const QString candidates[]
+            = { language == QLatin1String("pt") ? QStringLiteral("pt_BR") : name, language };
         for (const QString& candidate : candidates)
             if (QFile::exists(FileOf(candidate)))
                 return candidate;

@@ -9,13 +9,25 @@
 // Both are taken out of force again when the object goes.
 class CTranslations {
 public:
-    // The language the player reads: the first of the languages the environment asks for
-    // (LANGUAGE, LC_ALL, LC_MESSAGES, LANG, as Qt reads them) that the game has a translation
-    // for, named as the translation is ("de", "pt_BR"). Empty for English, the language of
-    // the texts themselves, where the search stops (LANGUAGE=en:de means English), and when
-    // no language listed has a translation. Portuguese of every country gets the Brazilian
-    // translation.
-    static QString PlayerLanguage();
+    // The variables that choose the language, empty where one is not set.
+    struct LocaleEnvironment {
+        QString language; // LANGUAGE
+        QString lcAll; // LC_ALL
+        QString lcMessages; // LC_MESSAGES
+        QString lang; // LANG
+        static LocaleEnvironment Read();
+    };
+
+    // The language the player reads, named as the translation is ("de", "pt_BR"), by the
+    // rules gettext follows. The locale of messages is the first of LC_ALL, LC_MESSAGES and
+    // LANG that is set; when it is C or POSIX (or none is set), the answer is English whatever
+    // LANGUAGE says. Otherwise the first of the languages LANGUAGE lists, then the locale's
+    // own, that the game has a translation for: a country's translation before the
+    // language's ("es_MX" reads "es"), and Portuguese of every country the Brazilian one.
+    // Empty for English, the language of the texts themselves, where the search stops
+    // (LANGUAGE=en:de means English), and when no language listed has a translation.
+    static QString PlayerLanguage(const LocaleEnvironment& environment);
+    static QString PlayerLanguage() { return PlayerLanguage(LocaleEnvironment::Read()); }
 
     // Loads the translations of a language the game has; an empty or unknown one loads
     // nothing, and the game stays in English.

@@ -2,266 +2,463 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es_ES">
 <context>
+    <name>AppStream</name>
+    <message>
+        <location filename="../packaging/lumen-tessera.metainfo.xml.in" line="+9"/>
+        <source>Lumen Tessera</source>
+        <extracomment>the game&apos;s name in software centres, as in the menu entry.</extracomment>
+        <translation>Lumen Tessera</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Disc-flipping board game for two to four players</source>
+        <extracomment>the line under the name in software centres; no full stop.</extracomment>
+        <translation>Juego de tablero de voltear fichas, de dos a cuatro jugadores</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Players take turns placing discs of their colour, White, Black, Red or Green, on a board of 8, 10, 20 or 40 cells a side. A disc may only go where it closes a straight line of other colours&apos; discs against one of the mover&apos;s own, and every enclosed disc turns to the mover&apos;s colour. The colour with the most discs at the end wins.</source>
+        <extracomment>the rules in brief, in the words of the help text.</extracomment>
+        <translation>Los jugadores colocan por turnos fichas de su color, blanco, negro, rojo o verde, en un tablero de 8, 10, 20 o 40 casillas de lado. Una ficha solo puede ir donde encierre una línea recta de fichas de otros colores contra una ficha propia, y cada ficha encerrada pasa al color del jugador. Gana el color con más fichas al final.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Any number of the players can be played by the computer, so a game can also be watched as it plays itself to the end.</source>
+        <extracomment>that the computer can play any of the players.</extracomment>
+        <translation>El ordenador puede llevar a cualquier número de jugadores, así que también se puede ver una partida jugarse sola hasta el final.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>A four-player game on a board of ten cells a side</source>
+        <extracomment>the caption of the screenshot.</extracomment>
+        <translation>Una partida de cuatro jugadores en un tablero de diez casillas de lado</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>board</source>
+        <extracomment>words a search finds the game by, one a keyword; not shown.</extracomment>
+        <translation>tablero</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>discs</source>
+        <extracomment>a search keyword, as the one above.</extracomment>
+        <translation>fichas</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>strategy</source>
+        <extracomment>a search keyword, as the one above.</extracomment>
+        <translation>estrategia</translation>
+    </message>
+</context>
+<context>
     <name>AppTexts</name>
     <message>
+        <location filename="../app/AppTexts.h" line="+37"/>
         <source>Windows sockets initialization failed.</source>
+        <extracomment>A message box at start-up, on Windows only, when the network layer cannot start.</extracomment>
         <translation>No se pudieron inicializar los sockets de Windows.</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>Lumen: Tessera Tetrad</source>
+        <extracomment>The title of the main window.</extracomment>
         <translation>Lumen: Tessera Tetrad</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>&amp;About TesseraV2...</source>
+        <extracomment>An item of the window&apos;s system menu (Windows only) that opens the About box. &amp; marks the access key.</extracomment>
         <translation>&amp;Acerca de TesseraV2...</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>&amp;Game</source>
+        <extracomment>The first menu of the menu bar. &amp; marks the access key.</extracomment>
         <translation>&amp;Partida</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>&amp;Open	Ctrl-O</source>
+        <extracomment>An item of the Game menu. &amp; marks the access key; keep the tab and the key after it.</extracomment>
         <translation>&amp;Abrir	Ctrl-O</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>&amp;Save	Ctrl-S</source>
+        <extracomment>An item of the Game menu. &amp; marks the access key; keep the tab and the key after it.</extracomment>
         <translation>&amp;Guardar	Ctrl-S</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>&amp;Exit	Ctrl-X</source>
+        <extracomment>An item of the Game menu that ends the program. &amp; marks the access key; keep the tab and the key after it.</extracomment>
         <translation>&amp;Salir	Ctrl-X</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>About</source>
+        <extracomment>The second item of the menu bar; it opens the About box.</extracomment>
         <translation>Acerca de</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>Settings</source>
+        <extracomment>The title of the frame around the settings panel; the help text names it.</extracomment>
         <translation>Configuración</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>Players:</source>
+        <extracomment>The label above the list of player counts. Room: 83 pixels, about 13 letters.</extracomment>
         <translation>Jugadores:</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>Map Size:</source>
+        <extracomment>The label above the list of board sizes. Room: 83 pixels, about 13 letters.</extracomment>
         <translation>Tablero:</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>Computer Players:</source>
+        <extracomment>The label above the list of how many players the computer plays. Room: 128 pixels, about 21 letters; use your language&apos;s word for &quot;computer&quot; as everywhere else.</extracomment>
         <translation>Jugadores del ordenador:</translation>
     </message>
     <message>
+        <location line="+4"/>
         <source>Computer Player Inteligence:</source>
+        <extracomment>The label above the list of the computer&apos;s levels of play. Room: 225 pixels, about 37 letters.</extracomment>
         <translation>Nivel del ordenador:</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>Random First Player</source>
-        <translation>Primero al azar</translation>
+        <extracomment>A check box: when it is on, each new game draws who moves first. Room: 128 pixels, the box included, so about 18 letters; it stands above &quot;First Player:&quot;.</extracomment>
+        <translation>Sortear quién sale</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>First Player:</source>
+        <extracomment>The label left of the list of colours that chooses who moves first. Room: 60 pixels, about 10 letters.</extracomment>
         <translation>Empieza:</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>Create New Game</source>
+        <extracomment>The button that starts a game with the settings above it; the help text names it. Room: 103 pixels, about 17 letters.</extracomment>
         <translation>Nueva partida</translation>
     </message>
     <message>
+        <location line="+10"/>
+        <location line="+27"/>
         <source>2 Players</source>
+        <extracomment>An entry of the list of player counts, and of the list of how many of them the computer plays. Room: 183 pixels.</extracomment>
         <translation>2 jugadores</translation>
     </message>
     <message>
+        <location line="-24"/>
+        <location line="+27"/>
         <source>3 Players</source>
+        <extracomment>An entry of the list of player counts, and of the list of how many of them the computer plays. Room: 183 pixels.</extracomment>
         <translation>3 jugadores</translation>
     </message>
     <message>
+        <location line="-24"/>
+        <location line="+27"/>
         <source>4 Players</source>
+        <extracomment>An entry of the list of player counts, and of the list of how many of them the computer plays. Room: 183 pixels.</extracomment>
         <translation>4 jugadores</translation>
     </message>
     <message>
+        <location line="-23"/>
         <source>Classic (8x8)</source>
+        <extracomment>An entry of the list of board sizes; keep the size in brackets. Room: 183 pixels.</extracomment>
         <translation>Clásico (8x8)</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>Medium (10x10)</source>
+        <extracomment>An entry of the list of board sizes; keep the size in brackets. Room: 183 pixels.</extracomment>
         <translation>Mediano (10x10)</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>Large (20x20)</source>
+        <extracomment>An entry of the list of board sizes; keep the size in brackets. Room: 183 pixels.</extracomment>
         <translation>Grande (20x20)</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>Huge (40x40)</source>
+        <extracomment>An entry of the list of board sizes; keep the size in brackets. Room: 183 pixels.</extracomment>
         <translation>Enorme (40x40)</translation>
     </message>
     <message>
+        <location line="+5"/>
         <source>0 Players</source>
+        <extracomment>An entry of the list of how many players (counted from White) the computer plays: none. Room: 183 pixels.</extracomment>
         <translation>0 jugadores</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>1 Players</source>
+        <extracomment>An entry of the list of how many players (counted from White) the computer plays: one, in the form your language gives one player. Room: 183 pixels.</extracomment>
         <translation>1 jugador</translation>
     </message>
     <message>
+        <location line="+13"/>
         <source>Very Easy</source>
+        <extracomment>An entry of the list of the computer&apos;s levels of play, the weakest. Room: 183 pixels.</extracomment>
         <translation>Muy fácil</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>Easy</source>
+        <extracomment>An entry of the list of the computer&apos;s levels of play. Room: 183 pixels.</extracomment>
         <translation>Fácil</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>Normal</source>
+        <extracomment>An entry of the list of the computer&apos;s levels of play. Room: 183 pixels.</extracomment>
         <translation>Normal</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>Difficult</source>
+        <extracomment>An entry of the list of the computer&apos;s levels of play. Room: 183 pixels.</extracomment>
         <translation>Difícil</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>Very Difficult</source>
+        <extracomment>An entry of the list of the computer&apos;s levels of play, the strongest. Room: 183 pixels.</extracomment>
         <translation>Muy difícil</translation>
     </message>
     <message>
+        <location line="+7"/>
         <source>%1: 0 / 64</source>
+        <extracomment>A score line before the first game: %1 is a colour&apos;s name. Room: 123 pixels.</extracomment>
         <translation>%1: 0 / 64</translation>
     </message>
     <message>
+        <location line="+9"/>
         <source>About Lumen Tessera</source>
+        <extracomment>The title of the About box.</extracomment>
         <translation>Acerca de Lumen Tessera</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>Lumen Tessera Tetrad 0.0.0.1 Beta</source>
+        <extracomment>The About box&apos;s first line: the name and the version.</extracomment>
         <translation>Lumen Tessera Tetrad 0.0.0.1 beta</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>Copyright (C) the Lumen Tessera developers</source>
+        <extracomment>The About box&apos;s copyright line.</extracomment>
         <translation>© los desarrolladores de Lumen Tessera</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>A board game for two to four players. It reads and stores nothing on this computer and comes with no warranty of any kind.</source>
+        <extracomment>The About box&apos;s text, wrapped in its width; use the usual licence wording.</extracomment>
         <translation>Un juego de tablero de dos a cuatro jugadores. No lee ni guarda nada en este ordenador y se ofrece sin garantía de ningún tipo.</translation>
     </message>
     <message>
+        <location line="+5"/>
+        <location line="+7"/>
         <source>&amp;Close</source>
+        <extracomment>The button that closes a window (the About box and the help window). &amp; marks the access key.</extracomment>
         <translation>&amp;Cerrar</translation>
     </message>
     <message>
+        <location line="-3"/>
         <source>How to play</source>
+        <extracomment>The title of the help window, which F1 opens.</extracomment>
         <translation>Cómo jugar</translation>
     </message>
     <message>
+        <location line="+7"/>
         <source>&lt;p&gt;Players take turns placing a disc of their colour on an empty cell. A disc may only go where it closes, in at least one of the eight straight directions, a line of other colours&apos; discs against a disc of the mover&apos;s own; every disc so enclosed turns to the mover&apos;s colour, one after another. A player who cannot place a disc passes. The game ends when the board is full, when only one colour is left or when nobody can move; the colour with the most discs wins.&lt;/p&gt;&lt;p&gt;The Settings panel chooses the number of players, the board&apos;s size, how many of the players (counted from White) the computer plays, and who begins; &quot;Create New Game&quot; starts a game with them. Below it, a score line for each colour counts its discs and marks the colour to move.&lt;/p&gt;&lt;p&gt;With the mouse: the marked cells are the legal moves, the lines from the cell under the pointer show which discs it would capture, and a click plays the cell.&lt;/p&gt;&lt;p&gt;With the keys, while the board has the focus (it is the first stop of Tab):&lt;/p&gt;&lt;ul&gt;&lt;li&gt;arrow keys: move the pointer cell;&lt;/li&gt;&lt;li&gt;Page Down / Page Up: go to the next / previous legal cell;&lt;/li&gt;&lt;li&gt;Space: play the pointer cell;&lt;/li&gt;&lt;li&gt;Tab: go to the next control; Enter or Escape: end the program;&lt;/li&gt;&lt;li&gt;F1: open this window.&lt;/li&gt;&lt;/ul&gt;</source>
+        <extracomment>The help window&apos;s text, in HTML: keep the tags. Name the panel, the button and the colours as the window shows them, the keys as your keyboards label them, and use the same words for a move, a pass and the computer as the rest of the game.</extracomment>
         <translation>&lt;p&gt;Los jugadores colocan por turnos una ficha de su color en una casilla vacía. Una ficha solo puede ir donde encierre, en al menos una de las ocho direcciones rectas, una línea de fichas de otros colores contra una ficha propia; cada ficha así encerrada pasa, una tras otra, al color del jugador. Quien no puede colocar ninguna ficha pasa el turno. La partida termina cuando el tablero está lleno, cuando solo queda un color o cuando nadie puede mover; gana el color con más fichas.&lt;/p&gt;&lt;p&gt;En el panel «Configuración» se eligen el número de jugadores, el tamaño del tablero, cuántos de los jugadores (contando desde Blanco) lleva el ordenador y quién empieza; «Nueva partida» inicia una partida con esas opciones. Debajo, una línea de puntuación por color cuenta sus fichas y marca el color al que le toca jugar.&lt;/p&gt;&lt;p&gt;Con el ratón: las casillas marcadas son las jugadas válidas, las líneas que salen de la casilla bajo el puntero muestran qué fichas voltearía, y un clic juega la casilla.&lt;/p&gt;&lt;p&gt;Con el teclado, mientras el tablero tiene el foco (es la primera parada de la tecla Tab):&lt;/p&gt;&lt;ul&gt;&lt;li&gt;flechas: mover el cursor;&lt;/li&gt;&lt;li&gt;Av Pág / Re Pág: ir a la casilla válida siguiente / anterior;&lt;/li&gt;&lt;li&gt;Espacio: jugar la casilla del cursor;&lt;/li&gt;&lt;li&gt;Tab: ir al siguiente control; Intro o Esc: salir del programa;&lt;/li&gt;&lt;li&gt;F1: abrir esta ventana.&lt;/li&gt;&lt;/ul&gt;</translation>
     </message>
     <message>
+        <location line="-27"/>
         <source>End the game and close the program?</source>
         <extracomment>Read out by a screen reader when a key would close the game; No is the default answer.</extracomment>
         <translation>¿Terminar la partida y cerrar el programa?</translation>
     </message>
 </context>
 <context>
+    <name>DesktopEntry</name>
+    <message>
+        <location filename="../packaging/lumen-tessera.desktop.in" line="+5"/>
+        <source>Lumen Tessera</source>
+        <extracomment>the game&apos;s name in menus; keep it as it is unless your script writes it otherwise.</extracomment>
+        <translation>Lumen Tessera</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Disc-flipping board game</source>
+        <extracomment>the kind of program, shown beside or under the name in menus.</extracomment>
+        <translation>Juego de tablero de voltear fichas</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Place discs to enclose and turn your opponents&apos; lines, for two to four players</source>
+        <extracomment>the tooltip of the menu entry: what one does in the game, in one line.</extracomment>
+        <translation>Coloca fichas para encerrar y voltear las líneas rivales, de dos a cuatro jugadores</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>board;discs;strategy;</source>
+        <extracomment>words a menu search finds the game by, each ended by a semicolon; not shown.</extracomment>
+        <translation>tablero;fichas;estrategia;</translation>
+    </message>
+</context>
+<context>
     <name>FlowTexts</name>
     <message>
+        <location filename="../flow/FlowTexts.h" line="+23"/>
         <source>White</source>
+        <extracomment>A colour&apos;s name, which is a player&apos;s name: in the lists, the score lines, the messages and what a screen reader says, as %1 of &quot;%1 has won the game&quot; and the like. Room: 115 pixels in the first-player list.</extracomment>
         <translation>Blanco</translation>
     </message>
     <message>
+        <location line="+4"/>
         <source>Black</source>
+        <extracomment>A colour&apos;s name, which is a player&apos;s name: in the lists, the score lines, the messages and what a screen reader says, as %1 of &quot;%1 has won the game&quot; and the like. Room: 115 pixels in the first-player list.</extracomment>
         <translation>Negro</translation>
     </message>
     <message>
+        <location line="+4"/>
         <source>Red</source>
+        <extracomment>A colour&apos;s name, which is a player&apos;s name: in the lists, the score lines, the messages and what a screen reader says, as %1 of &quot;%1 has won the game&quot; and the like. Room: 115 pixels in the first-player list.</extracomment>
         <translation>Rojo</translation>
     </message>
     <message>
+        <location line="+4"/>
         <source>Green</source>
+        <extracomment>A colour&apos;s name, which is a player&apos;s name: in the lists, the score lines, the messages and what a screen reader says, as %1 of &quot;%1 has won the game&quot; and the like. Room: 115 pixels in the first-player list.</extracomment>
         <translation>Verde</translation>
     </message>
     <message>
+        <location line="+8"/>
         <source>%1 %2 / %3</source>
-        <extracomment>A score line, 123 pixels wide at 8 x 8: keep it short.</extracomment>
+        <extracomment>A score line, 123 pixels wide at 8 x 8: keep it short. %1 is the colour&apos;s name, %2 its discs, %3 the cells of the board.</extracomment>
         <translation>%1 %2 / %3</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>&lt;Playing&gt;</source>
         <extracomment>Marks the colour to move at the end of its score line: a word or two at most.</extracomment>
         <translation>&lt;juega&gt;</translation>
     </message>
     <message>
+        <location line="+5"/>
         <source>%1 has no choise, it will have to skip his/her turn.</source>
         <extracomment>%1 is a colour&apos;s name: the wording must suit all four.</extracomment>
         <translation>%1 no tiene ninguna jugada posible y debe pasar el turno.</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>No Choise</source>
+        <extracomment>The title of the box that says a player has to pass.</extracomment>
         <translation>Sin jugadas</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>%1 has won the game</source>
         <extracomment>%1 is a colour&apos;s name: the wording must suit all four.</extracomment>
         <translation>%1 ha ganado la partida</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>More then 1 player has won.</source>
+        <extracomment>The text of the box at the end of a game that two or more colours won together.</extracomment>
         <translation>Ha ganado más de un jugador.</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>We have no single winner</source>
+        <extracomment>The title of the box at the end of a game that two or more colours won together.</extracomment>
         <translation>No hay un único ganador</translation>
     </message>
     <message>
+        <location line="+4"/>
         <source>PROBLEM</source>
+        <extracomment>Text and title of a box that only a fault shows: the computer found no cell to play.</extracomment>
         <translation>PROBLEMA</translation>
     </message>
     <message>
+        <location line="+19"/>
         <source>%1 to move; %2</source>
+        <extracomment>Said by a screen reader when the turn passes on: %1 is the colour to move, %2 the list of the colours with their discs (&quot;White 2, Black 3&quot;).</extracomment>
         <translation>turno de %1; %2</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>%1 %2</source>
+        <extracomment>One item of a spoken list of discs: %1 is a colour&apos;s name, %2 its number of discs.</extracomment>
         <translation>%1 %2</translation>
     </message>
     <message>
+        <location line="+15"/>
         <source>New game, %1 by %1, %2 players, %3; %4 moves first</source>
+        <extracomment>Said by a screen reader when a game starts: %1 is the board&apos;s side (8 for 8 by 8), %2 the number of players, %3 &quot;the computer plays ...&quot; or &quot;no computer player&quot;, %4 the colour that moves first. Call the game as the &quot;Create New Game&quot; button does.</extracomment>
         <translation>Nueva partida, %1 por %1, %2 jugadores, %3; empieza %4</translation>
     </message>
     <message>
+        <location line="+4"/>
         <source>the computer plays %1</source>
+        <extracomment>Part of the new game&apos;s announcement: %1 is the list of the colours the computer plays (&quot;White and Black&quot;).</extracomment>
         <translation>el ordenador juega con %1</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>no computer player</source>
-        <translation>ningún jugador del ordenador</translation>
+        <extracomment>Part of the new game&apos;s announcement, when the computer plays none of the colours.</extracomment>
+        <translation>el ordenador no juega</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>, </source>
+        <extracomment>Between the items of a spoken list of colours (&quot;White, Black and Red&quot;), but the last two.</extracomment>
         <translation>, </translation>
     </message>
     <message>
+        <location line="+2"/>
         <source> and </source>
+        <extracomment>Between the last two items of a spoken list of colours (&quot;White, Black and Red&quot;).</extracomment>
         <translation> y </translation>
     </message>
     <message numerus="yes">
+        <location line="-37"/>
         <source>%1: column %2, row %3, %n discs</source>
-        <extracomment>Said after every move, the computer&apos;s too: keep it as short as this.</extracomment>
+        <extracomment>Said by a screen reader after each move, the computer&apos;s too, so keep it as short: %1 is the colour&apos;s name, %2 the column, %3 the row (both counted from 1), %n the discs it turns, two or more.</extracomment>
         <translation>
             <numerusform>%1: columna %2, fila %3, %n ficha</numerusform>
             <numerusform>%1: columna %2, fila %3, %n fichas</numerusform>
         </translation>
     </message>
     <message>
+        <location line="+4"/>
         <source>%1: column %2, row %3, 1 disc</source>
-        <extracomment>Said after every move, the computer&apos;s too: keep it as short as this.</extracomment>
+        <extracomment>Said by a screen reader after a move that turns one disc, so keep it as short: %1 is the colour&apos;s name, %2 the column, %3 the row (both counted from 1).</extracomment>
         <translation>%1: columna %2, fila %3, 1 ficha</translation>
     </message>
     <message>
+        <location line="+11"/>
         <source>%1; %2</source>
         <extracomment>Said once when a game ends; %1 is the result, %2 the colours with their discs.</extracomment>
         <translation>%1; %2</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>not a legal move</source>
         <extracomment>Said when the player presses Space on a cell where no disc may go.</extracomment>
         <translation>no es una jugada válida</translation>
@@ -270,34 +467,46 @@
 <context>
     <name>ViewTexts</name>
     <message>
+        <location filename="../view/ViewTexts.h" line="+19"/>
         <source>Board, %1 by %1, %2 to move</source>
+        <extracomment>The board&apos;s name, as a screen reader says it: %1 is the board&apos;s side (8 for 8 by 8), %2 the colour to move.</extracomment>
         <translation>Tablero, %1 por %1, turno de %2</translation>
     </message>
     <message>
+        <location line="+9"/>
         <source>column %1, row %2: %3</source>
+        <extracomment>A board cell, as a screen reader says it: %1 is the column, %2 the row (both counted from 1), %3 what the cell holds: a colour&apos;s name, &quot;empty&quot; or &quot;empty, legal move, ...&quot;.</extracomment>
         <translation>columna %1, fila %2: %3</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>empty</source>
+        <extracomment>What a screen reader says of an empty board cell (agreeing with your word for &quot;cell&quot;).</extracomment>
         <translation>vacía</translation>
     </message>
     <message numerus="yes">
+        <location line="+6"/>
         <source>empty, legal move, turns %n discs</source>
+        <extracomment>What a screen reader says of an empty board cell where the colour to move may play: %n is the number of discs the move would turn, two or more.</extracomment>
         <translation>
             <numerusform>vacía, jugada válida, voltea %n ficha</numerusform>
             <numerusform>vacía, jugada válida, voltea %n fichas</numerusform>
         </translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>empty, legal move, turns 1 disc</source>
+        <extracomment>What a screen reader says of an empty board cell where a move would turn one disc.</extracomment>
         <translation>vacía, jugada válida, voltea 1 ficha</translation>
     </message>
     <message>
+        <location line="-15"/>
         <source>Board, %1 by %1, game over: %2</source>
-        <extracomment>The board&apos;s name once its game has ended; %2 is the result, such as &quot;White has won the game&quot;.</extracomment>
+        <extracomment>The board&apos;s name once its game has ended: %1 is the board&apos;s side (8 for 8 by 8), %2 the result, such as &quot;White has won the game&quot;.</extracomment>
         <translation>Tablero, %1 por %1, partida terminada: %2</translation>
     </message>
     <message>
+        <location line="+19"/>
         <source>game over: %1</source>
         <extracomment>Read after a cell once the game has ended; %1 is the result, such as &quot;White has won the game&quot;.</extracomment>
         <translation>partida terminada: %1</translation>
@@ -306,23 +515,33 @@
 <context>
     <name>main</name>
     <message>
+        <location filename="../app/PlatformChoice.cpp" line="+19"/>
         <source>tessera: needs a graphical session, and cannot open Wayland display &quot;%1&quot;</source>
+        <extracomment>Printed in the terminal when the game cannot start: %1 is the Wayland display&apos;s name.</extracomment>
         <translation>tessera: necesita una sesión gráfica y no puede abrir la pantalla Wayland «%1»</translation>
     </message>
     <message>
+        <location line="+4"/>
         <source>tessera: needs a graphical session, and cannot open display &quot;%1&quot; nor Wayland display &quot;%2&quot;</source>
+        <extracomment>Printed in the terminal when the game cannot start: %1 is the X display&apos;s name, %2 the Wayland display&apos;s.</extracomment>
         <translation>tessera: necesita una sesión gráfica y no puede abrir ni la pantalla «%1» ni la pantalla Wayland «%2»</translation>
     </message>
     <message>
+        <location line="+7"/>
         <source>tessera: needs a graphical session, and no display is set (%1)</source>
+        <extracomment>Printed in the terminal when the game cannot start: %1 is the name of a variable (DISPLAY), not to be translated.</extracomment>
         <translation>tessera: necesita una sesión gráfica, pero no hay ninguna pantalla definida (%1)</translation>
     </message>
     <message>
+        <location line="+4"/>
         <source>tessera: needs a graphical session, and no display is set (%1 or %2)</source>
+        <extracomment>Printed in the terminal when the game cannot start: %1 and %2 are names of variables (DISPLAY, WAYLAND_DISPLAY), not to be translated.</extracomment>
         <translation>tessera: necesita una sesión gráfica, pero no hay ninguna pantalla definida (%1 o %2)</translation>
     </message>
     <message>
+        <location line="-18"/>
         <source>tessera: needs a graphical session, and cannot open display &quot;%1&quot;</source>
+        <extracomment>Printed in the terminal when the game cannot start: %1 is the display&apos;s name.</extracomment>
         <translation>tessera: necesita una sesión gráfica y no puede abrir la pantalla «%1»</translation>
     </message>
 </context>

@@ -111,8 +111,10 @@ void ExpectTextsWhole(const QWidget& window)
         fits({ pFrame->minimumSizeHint().width(), 0 }, pFrame->size(), pFrame->title());
 }
 
-// The game in each of its languages: English, the texts themselves (""), and each translation.
-const QStringList kLanguages = { "", "de", "es", "fr", "it", "nl", "pl", "pt_BR", "ru" };
+// The game in each of its languages: English, the texts themselves (""), and each translation
+// that i18n/LINGUAS lists.
+const QStringList kLanguages
+    = QStringList { "" } + QString(TESSERA_LANGUAGES).split(' ', Qt::SkipEmptyParts);
 class LanguageTest : public AppTest, public testing::WithParamInterface<QString> {
 protected:
     void SetUp() override
@@ -127,6 +129,39 @@ protected:
 };
 INSTANTIATE_TEST_SUITE_P(Languages, LanguageTest, testing::ValuesIn(kLanguages),
     [](const auto& info) { return info.param.isEmpty() ? "en" : info.param.toStdString(); });
+
+// The language is chosen as gettext chooses it: the C locale means English whatever LANGUAGE
+// says, and otherwise the first language listed that the game has.
+TEST(LanguageChoice, FollowsTheLocaleRulesOfGettext)
+{
+    const struct {
+        CTranslations::LocaleEnvironment environment; // LANGUAGE, LC_ALL, LC_MESSAGES, LANG
+        QString expected;
+    } cases[] = {
+        { { "", "", "", "de_DE.UTF-8" }, "de" },
+        { { "fr:de", "", "", "de_DE.UTF-8" }, "fr" },
+        { { "fr:de", "", "", "" }, "" },
+        { { "de", "", "", "C" }, "" },
+        { { "de", "POSIX", "", "" }, "" },
+        { { "fr:de", "C", "", "de_DE.UTF-8" }, "" },
+        { { "", "C", "fr_FR.UTF-8", "de_DE.UTF-8" }, "" },
+        { { "de", "", "", "C.UTF-8" }, "de" },
+        { { "", "", "fr_FR.UTF-8", "de_DE.UTF-8" }, "fr" },
+        { { "fr", "de_DE.UTF-8", "", "" }, "fr" },
+        { { "", "", "", "pt_PT.UTF-8" }, "pt_BR" },
+        { { "", "", "", "es_MX.UTF-8" }, "es" },
+        { { "", "", "", "de_AT.UTF-8@euro" }, "de" },
+        { { "ja:de", "", "", "ja_JP.UTF-8" }, "de" },
+        { { "en_GB:de", "", "", "en_GB.UTF-8" }, "" },
+        { { "", "", "", "sr_RS.UTF-8" }, "" },
+    };
+    for (const auto& [environment, expected] : cases)
+        EXPECT_EQ(CTranslations::PlayerLanguage(environment), expected)
+            << "LANGUAGE=" << environment.language.toStdString()
+            << " LC_ALL=" << environment.lcAll.toStdString()
+            << " LC_MESSAGES=" << environment.lcMessages.toStdString()
+            << " LANG=" << environment.lang.toStdString();
+}
 
 TEST_F(MainDlgTest, WindowHasItsCaptionFixedSizeAndTheBoardAsFirstStop)
 {
