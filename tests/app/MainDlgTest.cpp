@@ -437,7 +437,7 @@ TEST_F(MainDlgTest, KeysAndExitEndTheWindowOrPressTheFocusedButton)
             dlg.close();
             break;
         }
-        SetScreenReaderForTests(std::nullopt);
+        SetScreenReaderForTests(false);
         SetQuestionHook(nullptr);
 
         const bool bNewGame = std::string_view(c.focus) == "1007";

@@ -2,6 +2,8 @@
 
 #include <QApplication>
 
+#include "platform/ScreenReader.h"
+
 // The test programs that need widgets share this main. CTest runs them on the offscreen
 // platform; the fallback covers test discovery at build time and runs by hand.
 int main(int argc, char** argv)
@@ -9,6 +11,9 @@ int main(int argc, char** argv)
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    // A screen reader on the desktop that runs the tests would have them ask before Enter and
+    // Escape end a window; the tests that are about a reader say so themselves.
+    SetScreenReaderForTests(false);
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
