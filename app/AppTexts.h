@@ -1,33 +1,16 @@
 #pragma once
 
-#include <span>
-
-#include <QCoreApplication>
-#include <QString>
-#include <QStringList>
-
 #include "flow/FlowTexts.h"
 
 // Every text of the application shell that a player sees, in one place. Each is marked for
 // lupdate with QT_TRANSLATE_NOOP and translated with Tr where it is shown, in the context
-// "AppTexts" (the colour names are the game flow's, in "FlowTexts"). The //: lines are what
-// translators read beside each text: what it is, where it shows, the room the fixed layout
-// gives it (in the window's 8-point font, about 6 pixels an average letter) and what each
-// placeholder holds. scripts/check-ts fails on a text without one.
+// "AppTexts" (the colour names are the game flow's: ColourName in flow/FlowTexts.h). The //:
+// lines are what translators read beside each text: what it is, where it shows, the room the
+// fixed layout gives it (in the window's 8-point font, about 6 pixels an average letter) and
+// what each placeholder holds. scripts/check-ts fails on a text without one.
 namespace AppTexts {
 
-inline QString Tr(const char* pText, int n = -1)
-{
-    return QCoreApplication::translate("AppTexts", pText, nullptr, n);
-}
-
-inline QStringList Tr(std::span<const char* const> texts)
-{
-    QStringList translated;
-    for (const char* pText : texts)
-        translated << Tr(pText);
-    return translated;
-}
+inline constexpr CTextContext Tr { "AppTexts" };
 
 // An identifier and a number, not texts: the same in every language.
 inline constexpr char kApplicationName[] = "Lumen Tessera Game";
@@ -132,8 +115,6 @@ inline constexpr const char* kComputerSkills[] = {
     //: An entry of the list of the computer's levels of play, the strongest. Room: 183 pixels.
     QT_TRANSLATE_NOOP("AppTexts", "Very Difficult"),
 };
-// The game flow's own colour names, translated with FlowTr.
-using ::kColourNames;
 
 // A score line until the board's first update; %1 is the colour's name.
 //: A score line before the first game: %1 is a colour's name. Room: 123 pixels.

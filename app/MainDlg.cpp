@@ -50,8 +50,8 @@ QString IdName(int nId) { return QString::number(nId); }
 QStringList ColourNames()
 {
     QStringList names;
-    for (const char* pName : kColourNames)
-        names << FlowTr(pName);
+    for (int c = kWhite; c <= kMaxPlayers; ++c)
+        names << ColourName(c);
     return names;
 }
 
@@ -160,8 +160,7 @@ void CMainDlg::CreateControls(const CDialogUnits& units)
     for (int i = 0; i < kMaxPlayers; ++i) {
         QLabel& label = *scoreLabels[i];
         label.setObjectName(IdName(kIdScoreWhite + i));
-        label.setText(
-            AppTexts::Tr(AppTexts::kInitialScoreFormat).arg(FlowTr(AppTexts::kColourNames[i])));
+        label.setText(AppTexts::Tr(AppTexts::kInitialScoreFormat).arg(ColourName(i + 1)));
         // The lines of the big boards are too long for these 82 units; the label draws them
         // smaller rather than run over the frame.
         Place(label, units.Rect(91, 207 + 10 * i, 82, 8));

@@ -33,7 +33,7 @@ void CMainDlg::OnSelchangePlayers()
     m_cmbFirstPlayer.clear();
     m_cmbComputerPlayers.clear();
     for (int i = 0; i < nPlayers; ++i)
-        m_cmbFirstPlayer.addItem(FlowTr(AppTexts::kColourNames[i]));
+        m_cmbFirstPlayer.addItem(ColourName(i + 1));
     static_assert(std::size(AppTexts::kComputerPlayerCounts) == kMaxPlayers + 1);
     for (int i = 0; i <= nPlayers; ++i)
         m_cmbComputerPlayers.addItem(AppTexts::Tr(AppTexts::kComputerPlayerCounts[i]));

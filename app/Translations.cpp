@@ -58,6 +58,8 @@ QString CTranslations::PlayerLanguage(const LocaleEnvironment& environment)
 
 CTranslations::CTranslations(const QString& language)
 {
+    // In every language, for the texts a translation might lack.
+    (void)m_english.load(FileOf(QStringLiteral("en")));
     if (language.isEmpty() || !m_game.load(FileOf(language)))
         return;
     m_language = language;
@@ -68,6 +70,9 @@ CTranslations::CTranslations(const QString& language)
 
 void CTranslations::Install()
 {
+    // The translator installed last is asked first.
+    if (!m_english.isEmpty())
+        QCoreApplication::installTranslator(&m_english);
     if (!m_game.isEmpty())
         QCoreApplication::installTranslator(&m_game);
     if (!m_qt.isEmpty())

@@ -30,7 +30,7 @@ public:
     static QString PlayerLanguage() { return PlayerLanguage(LocaleEnvironment::Read()); }
 
     // Loads the translations of a language the game has; an empty or unknown one loads
-    // nothing, and the game stays in English.
+    // only English's plural forms, and the game stays in English.
     explicit CTranslations(const QString& language);
     CTranslations(const CTranslations&) = delete;
     CTranslations& operator=(const CTranslations&) = delete;
@@ -45,6 +45,8 @@ public:
 
 private:
     QString m_language;
+    // English's plural forms ("1 disc"); the texts themselves are English.
+    QTranslator m_english;
     QTranslator m_game;
     QTranslator m_qt;
 };

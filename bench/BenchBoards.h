@@ -43,16 +43,14 @@ inline void PlayToMidGame(CBoardState& board)
 
     for (int passes = 0; occupied < n * n / 2 && passes < board.m_nPlayers;) {
         board.RebuildRules();
-        board.m_bAwaitingClick = 1;
-        const CellPosList legal = board.LegalMoves();
-        if (legal.IsEmpty()) {
+        const std::vector<CellPos> legal = board.LegalMoves();
+        if (legal.empty()) {
             ++passes;
             NextColour(board);
             continue;
         }
         passes = 0;
-        const CellPos move
-            = *legal.GetAt(static_cast<int>(rng() % static_cast<unsigned>(legal.GetCount())));
+        const CellPos move = legal[rng() % legal.size()];
         board.ApplyMove(move.x, move.y);
         ++occupied;
         while (!board.m_flips.IsEmpty()) {

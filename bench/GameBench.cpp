@@ -121,12 +121,12 @@ void BM_MoveAndHandOff(benchmark::State& state)
 
     board.StartGame(4, n, 0, kWhite);
     bench::PlayToMidGame(board);
-    const CellPosList legal = board.LegalMoves();
-    if (legal.IsEmpty()) {
+    const std::vector<CellPos> legal = board.LegalMoves();
+    if (legal.empty()) {
         state.SkipWithError("the mid-game board has no legal move");
         return;
     }
-    const CellPos move = *legal.GetAt(legal.GetCount() / 2);
+    const CellPos move = legal[legal.size() / 2];
     Grid saved;
     std::memcpy(saved, board.m_nGrid, sizeof(Grid));
     const int player = board.m_nCurrentPlayer;
@@ -152,7 +152,6 @@ void BM_MoveAndHandOff(benchmark::State& state)
         std::memcpy(board.m_nGrid, saved, sizeof(Grid));
         board.m_nCurrentPlayer = player;
         board.RebuildRules();
-        board.m_bAwaitingClick = 1;
     }
     state.counters["queued"] = static_cast<double>(flips);
     // The CPU column also holds the untimed restoring of the board; this is the CPU time of

@@ -105,15 +105,32 @@ void CBoardState::CountDiscs(int counts[kMaxPlayers]) const
         }
 }
 
-CellPosList CBoardState::LegalMoves() const
+std::vector<CellPos> CBoardState::LegalMoves() const
 {
-    CellPosList cells;
-    const int n = std::min(m_nBoardSize, kMaxBoardSize);
-    for (int x = 0; x < n; ++x)
-        for (int y = 0; y < n; ++y)
-            if (IsLegalMove(x, y))
-                cells.Add(x, y);
+    std::vector<CellPos> cells;
+    if (!m_pRules || m_pRules->m_nSize != m_nBoardSize)
+        return cells;
+    for (int x = 0; x < m_nBoardSize; ++x)
+        for (int y = 0; y < m_nBoardSize; ++y)
+            if (m_pRules->IsLegal(x, y) == 1)
+                cells.push_back({ x, y });
     return cells;
+}
+
+std::optional<CellPos> CBoardState::NextLegalMove(CellPos from, bool bForward) const
+{
+    const std::vector<CellPos> cells = LegalMoves();
+    if (cells.empty())
+        return std::nullopt;
+    // Column by column, each column from the top.
+    const auto before
+        = [](const CellPos& a, const CellPos& b) { return a.x < b.x || (a.x == b.x && a.y < b.y); };
+    if (bForward) {
+        const auto next = std::upper_bound(cells.begin(), cells.end(), from, before);
+        return OnBoard(from.x, from.y) && next != cells.end() ? *next : cells.front();
+    }
+    const auto next = std::lower_bound(cells.begin(), cells.end(), from, before);
+    return OnBoard(from.x, from.y) && next != cells.begin() ? *(next - 1) : cells.back();
 }
 
 int CBoardState::DiscsTurnedBy(int x, int y) const

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <memory>
+#include <optional>
+#include <vector>
 
 #include "engine/CellPosList.h"
 #include "engine/Grid.h"
@@ -33,23 +35,34 @@ public:
     // Discs of each colour on the board; index colour - 1.
     void CountDiscs(int counts[kMaxPlayers]) const;
 
-    // Whether (x, y) is a cell of the board. A side the grid cannot hold has no cells.
+    // Whether the board has cells at all: a side the grid cannot hold, or 0, has none.
+    bool HasCells() const { return m_nBoardSize >= 1 && m_nBoardSize <= kMaxBoardSize; }
+    // Whether (x, y) is a cell of the board.
     bool OnBoard(int x, int y) const
     {
-        const int n = m_nBoardSize;
-        return n <= kMaxBoardSize && x >= 0 && x < n && y >= 0 && y < n;
+        return HasCells() && x >= 0 && x < m_nBoardSize && y >= 0 && y < m_nBoardSize;
     }
-    // Whether the colour to move may place a disc on (x, y) now: its turn awaits a click and
-    // the snapshot, taken of this very board, calls the cell legal. The markers show exactly
-    // these cells, and a click, the computer's included, plays no other.
+    // The one cell key, row by row: (x, y) is y * side + x among the side * side cells, as
+    // the rules snapshot numbers its records.
+    static int CellIndex(int x, int y, int nSide) { return y * nSide + x; }
+    static CellPos CellAt(int nIndex, int nSide) { return { nIndex % nSide, nIndex / nSide }; }
+    // Whether the rules let the colour to move place a disc on (x, y): the snapshot, taken of
+    // this very board, calls the cell legal. Whether a click is awaited is not asked.
     bool IsLegalMove(int x, int y) const
     {
-        return m_bAwaitingClick == 1 && m_pRules && m_pRules->m_nSize == m_nBoardSize
-            && OnBoard(x, y) && m_pRules->IsLegal(x, y) == 1;
+        return m_pRules && m_pRules->m_nSize == m_nBoardSize && OnBoard(x, y)
+            && m_pRules->IsLegal(x, y) == 1;
     }
-    // Those cells column by column from the left, each column from the top: the order in
-    // which the computer player draws from them and keyboard play steps through them.
-    CellPosList LegalMoves() const;
+    // Whether a click on (x, y) plays it now: the turn awaits a click and the move is legal.
+    // The markers show exactly these cells, and a click, the computer's included, plays no
+    // other.
+    bool AcceptsClick(int x, int y) const { return m_bAwaitingClick == 1 && IsLegalMove(x, y); }
+    // The legal cells column by column from the left, each column from the top: the order in
+    // which the computer player draws from them, which makes a game replay.
+    std::vector<CellPos> LegalMoves() const;
+    // The legal cell after (bForward) or before `from` in that order, wrapping round at
+    // either end; from a cell off the board, the first (the last). None when nothing is legal.
+    std::optional<CellPos> NextLegalMove(CellPos from, bool bForward) const;
     // The discs a disc on (x, y) turns for the colour of the snapshot: the cells between it
     // and each captured line's closing disc. 0 where it captures nothing, or off the board.
     // Still the move's own count once it is placed, until the snapshot is rebuilt.

@@ -6,22 +6,14 @@
 // A list that owns its records, one heap allocation each, kept in insertion order.
 // Destruction and emptying delete the records from the last to the first, lowering the
 // count before each delete, so a record's destructor never sees itself still listed.
-template <typename T>
-class COwningList {
+template <typename T> class COwningList {
 public:
     COwningList() = default;
     COwningList(const COwningList&) = delete;
     COwningList& operator=(const COwningList&) = delete;
-    // The records change owner; the list moved from is left empty.
-    COwningList(COwningList&& other) noexcept
-        : m_items(std::move(other.m_items))
-    {
-        other.m_items.clear();
-    }
     ~COwningList() { RemoveAll(); }
 
-    template <typename... Args>
-    T* Add(Args&&... args)
+    template <typename... Args> T* Add(Args&&... args)
     {
         T* item = new T { std::forward<Args>(args)... };
         m_items.push_back(item);

@@ -30,7 +30,7 @@ void CBoardCtrl::OnLButtonDown(unsigned, const QPointF& point)
     // Only a marked cell is played. A move whose discs are still turning owns the turn, and
     // no click is awaited until it has passed: a second disc would give the colour a second
     // move.
-    if (IsLegalMove(x, y)) {
+    if (AcceptsClick(x, y)) {
         ApplyMove(x, y);
         ++m_nMovesPlayed;
         // One announcement per move, whoever makes it, with the discs it turns: they turn

@@ -10,15 +10,15 @@
 void CBoardCtrl::MakeComputerMove()
 {
     // The order decides which cell a given random value picks, and so makes games replay.
-    const CellPosList candidates = LegalMoves();
-    if (candidates.IsEmpty()) {
+    const std::vector<CellPos> candidates = LegalMoves();
+    if (candidates.empty()) {
         const QString problem = FlowTr(kProblemText);
         ShowMessage(problem, problem);
         return;
     }
 
-    const int index = RandomIndex(CSharedRandom::Next(), candidates.GetCount());
-    const CellPos chosen = *candidates.GetAt(index);
+    const int index = RandomIndex(CSharedRandom::Next(), static_cast<int>(candidates.size()));
+    const CellPos chosen = candidates[static_cast<size_t>(index)];
     const QRect client = rect();
     // Through the click path, so that a computer move is placed, queued, announced and
     // repainted by the same code as a human one. It makes the played cell the pointer cell,

@@ -1,7 +1,10 @@
 #pragma once
 
+#include <span>
+
 #include <QCoreApplication>
 #include <QString>
+#include <QStringList>
 
 #include "engine/Grid.h"
 
@@ -10,10 +13,26 @@
 // each text up by its English form in the context "FlowTexts". QT_TRANSLATE_NOOP only marks a
 // text for lupdate; FlowTr translates it where it is shown.
 
-inline QString FlowTr(const char* pText, int n = -1)
-{
-    return QCoreApplication::translate("FlowTexts", pText, nullptr, n);
-}
+// Translates texts marked for lupdate in one context: FlowTr, ViewTr and AppTexts::Tr are
+// the game flow's, the board view's and the application shell's. n picks the plural form of
+// a text that counts (%n).
+struct CTextContext {
+    const char* m_pName;
+
+    QString operator()(const char* pText, int n = -1) const
+    {
+        return QCoreApplication::translate(m_pName, pText, nullptr, n);
+    }
+    QStringList operator()(std::span<const char* const> texts) const
+    {
+        QStringList translated;
+        for (const char* pText : texts)
+            translated << (*this)(pText);
+        return translated;
+    }
+};
+
+inline constexpr CTextContext FlowTr { "FlowTexts" };
 
 // Index colour - 1.
 constexpr const char* kColourNames[kMaxPlayers] = {
@@ -34,6 +53,13 @@ constexpr const char* kColourNames[kMaxPlayers] = {
     //: pixels in the first-player list.
     QT_TRANSLATE_NOOP("FlowTexts", "Green"),
 };
+
+// The translated name of colour 1 to 4; empty for any other value.
+inline QString ColourName(int nColour)
+{
+    return nColour >= kWhite && nColour <= kMaxPlayers ? FlowTr(kColourNames[nColour - 1])
+                                                       : QString();
+}
 
 // One score line: %1 the colour's name, %2 its discs, %3 the cells of the board. The name is
 // padded to the longest of the four names, so that Red's numbers start where the other
@@ -66,16 +92,12 @@ constexpr const char* kProblemText = QT_TRANSLATE_NOOP("FlowTexts", "PROBLEM");
 // What a screen reader hears as it happens, kept short: a round of four players is heard
 // whole before the next key. What it reads of the board itself is in view/ViewTexts.h.
 // A move: %1 the colour, %2 the column, %3 the row (both from 1), %n the discs it turns,
-// two or more, translated with the number (FlowTr(text, n)).
+// translated with the number (FlowTr(text, n)); English too has its plural forms in a
+// catalogue ("1 disc").
 //: Said by a screen reader after each move, the computer's too, so keep it as short: %1 is the
-//: colour's name, %2 the column, %3 the row (both counted from 1), %n the discs it turns, two
-//: or more.
+//: colour's name, %2 the column, %3 the row (both counted from 1), %n the discs it turns.
 constexpr const char* kMoveAnnouncementFormat
     = QT_TRANSLATE_N_NOOP("FlowTexts", "%1: column %2, row %3, %n discs");
-//: Said by a screen reader after a move that turns one disc, so keep it as short: %1 is the
-//: colour's name, %2 the column, %3 the row (both counted from 1).
-constexpr const char* kMoveAnnouncementOneDisc
-    = QT_TRANSLATE_NOOP("FlowTexts", "%1: column %2, row %3, 1 disc");
 // The turn has passed on: %1 the colour to move, %2 the colours on the board with their discs,
 // each as kCountFormat (%1 the colour, %2 its discs), in colour order.
 //: Said by a screen reader when the turn passes on: %1 is the colour to move, %2 the list of

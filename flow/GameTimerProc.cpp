@@ -59,8 +59,7 @@ void HandOnTurn(CBoardCtrl& board)
         board.UpdateScores();
         board.Redraw();
         const unsigned generation = board.m_nGeneration;
-        const QString text
-            = FlowTr(kPassFormat).arg(FlowTr(kColourNames[board.m_nCurrentPlayer - 1]));
+        const QString text = FlowTr(kPassFormat).arg(ColourName(board.m_nCurrentPlayer));
         ShowMessage(text, FlowTr(kPassCaption));
         // The box keeps the clock and the window going, so a new game may have been laid
         // (or the board closed) meanwhile; that game is none of this tick's business.

@@ -25,7 +25,7 @@ void CBoardCtrl::UpdateScores()
     QString names[kMaxPlayers];
     qsizetype nLongest = 0;
     for (int i = 0; i < kMaxPlayers; ++i) {
-        names[i] = FlowTr(kColourNames[i]);
+        names[i] = ColourName(i + 1);
         nLongest = std::max(nLongest, names[i].size());
     }
     const QString format = FlowTr(kScoreFormat);

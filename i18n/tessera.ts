@@ -55,7 +55,7 @@
 <context>
     <name>AppTexts</name>
     <message>
-        <location filename="../app/AppTexts.h" line="+37"/>
+        <location filename="../app/AppTexts.h" line="+20"/>
         <source>Windows sockets initialization failed.</source>
         <extracomment>A message box at start-up, on Windows only, when the network layer cannot start.</extracomment>
         <translation type="unfinished"></translation>
@@ -238,7 +238,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+5"/>
         <source>%1: 0 / 64</source>
         <extracomment>A score line before the first game: %1 is a colour&apos;s name. Room: 123 pixels.</extracomment>
         <translation type="unfinished"></translation>
@@ -323,7 +323,7 @@
 <context>
     <name>FlowTexts</name>
     <message>
-        <location filename="../flow/FlowTexts.h" line="+23"/>
+        <location filename="../flow/FlowTexts.h" line="+42"/>
         <source>White</source>
         <extracomment>A colour&apos;s name, which is a player&apos;s name: in the lists, the score lines, the messages and what a screen reader says, as %1 of &quot;%1 has won the game&quot; and the like. Room: 115 pixels in the first-player list.</extracomment>
         <translation type="unfinished"></translation>
@@ -347,7 +347,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+15"/>
         <source>%1 %2 / %3</source>
         <extracomment>A score line, 123 pixels wide at 8 x 8: keep it short. %1 is the colour&apos;s name, %2 its discs, %3 the cells of the board.</extracomment>
         <translation type="unfinished"></translation>
@@ -397,16 +397,10 @@
     <message numerus="yes">
         <location line="+10"/>
         <source>%1: column %2, row %3, %n discs</source>
-        <extracomment>Said by a screen reader after each move, the computer&apos;s too, so keep it as short: %1 is the colour&apos;s name, %2 the column, %3 the row (both counted from 1), %n the discs it turns, two or more.</extracomment>
+        <extracomment>Said by a screen reader after each move, the computer&apos;s too, so keep it as short: %1 is the colour&apos;s name, %2 the column, %3 the row (both counted from 1), %n the discs it turns.</extracomment>
         <translation type="unfinished">
             <numerusform></numerusform>
         </translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>%1: column %2, row %3, 1 disc</source>
-        <extracomment>Said by a screen reader after a move that turns one disc, so keep it as short: %1 is the colour&apos;s name, %2 the column, %3 the row (both counted from 1).</extracomment>
-        <translation type="unfinished"></translation>
     </message>
     <message>
         <location line="+5"/>
@@ -466,7 +460,7 @@
 <context>
     <name>ViewTexts</name>
     <message>
-        <location filename="../view/ViewTexts.h" line="+19"/>
+        <location filename="../view/ViewTexts.h" line="+15"/>
         <source>Board, %1 by %1, %2 to move</source>
         <extracomment>The board&apos;s name, as a screen reader says it: %1 is the board&apos;s side (8 for 8 by 8), %2 the colour to move.</extracomment>
         <translation type="unfinished"></translation>
@@ -492,16 +486,10 @@
     <message numerus="yes">
         <location line="+6"/>
         <source>empty, legal move, turns %n discs</source>
-        <extracomment>What a screen reader says of an empty board cell where the colour to move may play: %n is the number of discs the move would turn, two or more.</extracomment>
+        <extracomment>What a screen reader says of an empty board cell where the colour to move may play: %n is the number of discs the move would turn.</extracomment>
         <translation type="unfinished">
             <numerusform></numerusform>
         </translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>empty, legal move, turns 1 disc</source>
-        <extracomment>What a screen reader says of an empty board cell where a move would turn one disc.</extracomment>
-        <translation type="unfinished"></translation>
     </message>
     <message>
         <location line="+4"/>

@@ -55,7 +55,7 @@
 <context>
     <name>AppTexts</name>
     <message>
-        <location filename="../app/AppTexts.h" line="+37"/>
+        <location filename="../app/AppTexts.h" line="+20"/>
         <source>Windows sockets initialization failed.</source>
         <extracomment>A message box at start-up, on Windows only, when the network layer cannot start.</extracomment>
         <translation>Nie udało się zainicjować gniazd Windows.</translation>
@@ -238,7 +238,7 @@
         <translation>Bardzo trudny</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+5"/>
         <source>%1: 0 / 64</source>
         <extracomment>A score line before the first game: %1 is a colour&apos;s name. Room: 123 pixels.</extracomment>
         <translation>%1: 0 / 64</translation>
@@ -323,7 +323,7 @@
 <context>
     <name>FlowTexts</name>
     <message>
-        <location filename="../flow/FlowTexts.h" line="+23"/>
+        <location filename="../flow/FlowTexts.h" line="+42"/>
         <source>White</source>
         <extracomment>A colour&apos;s name, which is a player&apos;s name: in the lists, the score lines, the messages and what a screen reader says, as %1 of &quot;%1 has won the game&quot; and the like. Room: 115 pixels in the first-player list.</extracomment>
         <translation>Białe</translation>
@@ -347,7 +347,7 @@
         <translation>Zielone</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+15"/>
         <source>%1 %2 / %3</source>
         <extracomment>A score line, 123 pixels wide at 8 x 8: keep it short. %1 is the colour&apos;s name, %2 its discs, %3 the cells of the board.</extracomment>
         <translation>%1 %2/%3</translation>
@@ -394,8 +394,22 @@
         <extracomment>Text and title of a box that only a fault shows: the computer found no cell to play.</extracomment>
         <translation>PROBLEM</translation>
     </message>
+    <message numerus="yes">
+        <source>%1 plays column %2, row %3, turning %n discs</source>
+        <extracomment>Said by a screen reader after each move: %1 is the colour&apos;s name, %2 the column, %3 the row (both counted from 1), %n the discs the move turns.</extracomment>
+        <translation type="vanished">
+            <numerusform>%1: kolumna %2, wiersz %3, odwracają %n pionek</numerusform>
+            <numerusform>%1: kolumna %2, wiersz %3, odwracają %n pionki</numerusform>
+            <numerusform>%1: kolumna %2, wiersz %3, odwracają %n pionków</numerusform>
+        </translation>
+    </message>
     <message>
-        <location line="+19"/>
+        <source>%1 plays column %2, row %3, turning 1 disc</source>
+        <extracomment>Said by a screen reader after a move that turns one disc: %1 is the colour&apos;s name, %2 the column, %3 the row (both counted from 1).</extracomment>
+        <translation type="vanished">%1: kolumna %2, wiersz %3, odwracają 1 pionek</translation>
+    </message>
+    <message>
+        <location line="+15"/>
         <source>%1 to move; %2</source>
         <extracomment>Said by a screen reader when the turn passes on: %1 is the colour to move, %2 the list of the colours with their discs (&quot;White 2, Black 3&quot;).</extracomment>
         <translation>ruch: %1; %2</translation>
@@ -437,20 +451,14 @@
         <translation> i </translation>
     </message>
     <message numerus="yes">
-        <location line="-37"/>
+        <location line="-33"/>
         <source>%1: column %2, row %3, %n discs</source>
-        <extracomment>Said by a screen reader after each move, the computer&apos;s too, so keep it as short: %1 is the colour&apos;s name, %2 the column, %3 the row (both counted from 1), %n the discs it turns, two or more.</extracomment>
+        <extracomment>Said by a screen reader after each move, the computer&apos;s too, so keep it as short: %1 is the colour&apos;s name, %2 the column, %3 the row (both counted from 1), %n the discs it turns.</extracomment>
         <translation>
             <numerusform>%1: kolumna %2, wiersz %3, %n pionek</numerusform>
             <numerusform>%1: kolumna %2, wiersz %3, %n pionki</numerusform>
             <numerusform>%1: kolumna %2, wiersz %3, %n pionków</numerusform>
         </translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>%1: column %2, row %3, 1 disc</source>
-        <extracomment>Said by a screen reader after a move that turns one disc, so keep it as short: %1 is the colour&apos;s name, %2 the column, %3 the row (both counted from 1).</extracomment>
-        <translation>%1: kolumna %2, wiersz %3, 1 pionek</translation>
     </message>
     <message>
         <location line="+11"/>
@@ -468,7 +476,7 @@
 <context>
     <name>ViewTexts</name>
     <message>
-        <location filename="../view/ViewTexts.h" line="+19"/>
+        <location filename="../view/ViewTexts.h" line="+15"/>
         <source>Board, %1 by %1, %2 to move</source>
         <extracomment>The board&apos;s name, as a screen reader says it: %1 is the board&apos;s side (8 for 8 by 8), %2 the colour to move.</extracomment>
         <translation>Plansza %1 na %1, ruch: %2</translation>
@@ -488,7 +496,7 @@
     <message numerus="yes">
         <location line="+6"/>
         <source>empty, legal move, turns %n discs</source>
-        <extracomment>What a screen reader says of an empty board cell where the colour to move may play: %n is the number of discs the move would turn, two or more.</extracomment>
+        <extracomment>What a screen reader says of an empty board cell where the colour to move may play: %n is the number of discs the move would turn.</extracomment>
         <translation>
             <numerusform>puste, dozwolony ruch, odwraca %n pionek</numerusform>
             <numerusform>puste, dozwolony ruch, odwraca %n pionki</numerusform>
@@ -496,19 +504,23 @@
         </translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>empty, legal move, turns 1 disc</source>
         <extracomment>What a screen reader says of an empty board cell where a move would turn one disc.</extracomment>
-        <translation>puste, dozwolony ruch, odwraca 1 pionek</translation>
+        <translation type="vanished">puste, dozwolony ruch, odwraca 1 pionek</translation>
     </message>
     <message>
-        <location line="-15"/>
+        <source>%1 to move</source>
+        <extracomment>The board&apos;s description, which a screen reader&apos;s Where Am I reads: %1 is the colour to move.</extracomment>
+        <translation type="vanished">ruch: %1</translation>
+    </message>
+    <message>
+        <location line="-12"/>
         <source>Board, %1 by %1, game over: %2</source>
         <extracomment>The board&apos;s name once its game has ended: %1 is the board&apos;s side (8 for 8 by 8), %2 the result, such as &quot;White has won the game&quot;.</extracomment>
         <translation>Plansza %1 na %1, koniec gry: %2</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+16"/>
         <source>game over: %1</source>
         <extracomment>Read after a cell once the game has ended; %1 is the result, such as &quot;White has won the game&quot;.</extracomment>
         <translation>koniec gry: %1</translation>

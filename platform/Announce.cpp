@@ -6,7 +6,7 @@
 
 namespace {
 
-AnnouncementHook g_hook;
+CAnnouncementSink* g_pSink = nullptr;
 
 // One notification. A reader fetches the text only when it handles the event, which may come
 // after the next announcement of the same pass through the event loop (a move and the turn
@@ -69,12 +69,22 @@ QAccessibleInterface* AnnouncementFactory(const QString&, QObject* object)
 
 } // namespace
 
-void SetAnnouncementHook(AnnouncementHook hook) { g_hook = std::move(hook); }
+void SetAnnouncementSink(CAnnouncementSink* pSink) { g_pSink = pSink; }
+
+bool AccessibilityListens() { return g_pSink || QAccessible::isActive(); }
+
+void NotifyAccessibility(QAccessibleEvent& event)
+{
+    if (g_pSink)
+        g_pSink->Notify(event);
+    else if (QAccessible::isActive())
+        QAccessible::updateAccessibility(&event);
+}
 
 void Announce(QWidget& window, const std::function<QString()>& makeText)
 {
-    if (g_hook) {
-        g_hook(makeText());
+    if (g_pSink) {
+        g_pSink->Say(makeText());
         return;
     }
     if (!QAccessible::isActive())
@@ -82,11 +92,8 @@ void Announce(QWidget& window, const std::function<QString()>& makeText)
     const QString text = makeText();
     if (text.isEmpty())
         return;
-    static const bool installed = [] {
-        QAccessible::installFactory(AnnouncementFactory);
-        return true;
-    }();
-    (void)installed;
+    // A second install of the same factory is ignored.
+    QAccessible::installFactory(AnnouncementFactory);
 
     QWidget* owner = window.window();
     CAnnouncementBar* bar = nullptr;

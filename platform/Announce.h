@@ -2,6 +2,7 @@
 
 #include <functional>
 
+class QAccessibleEvent;
 class QString;
 class QWidget;
 
@@ -13,8 +14,19 @@ class QWidget;
 // widget of the window the text is about, which owns what the announcements need.
 void Announce(QWidget& window, const std::function<QString()>& text);
 
-// Tests hear the announcements through this hook instead (without a screen reader Qt sends
-// nothing anywhere): it receives each text that would be said. An empty function restores
-// the screen reader.
-using AnnouncementHook = std::function<void(const QString& text)>;
-void SetAnnouncementHook(AnnouncementHook hook);
+// Whether anyone listens: a screen reader, or a sink.
+bool AccessibilityListens();
+// Sends an event about one of the game's widgets to the listening screen reader, or to the
+// sink.
+void NotifyAccessibility(QAccessibleEvent& event);
+
+// Tests hear what a screen reader would through a sink instead (without a screen reader Qt
+// sends nothing anywhere): each text that would be said, and each event the game sends.
+// Null restores the screen reader.
+class CAnnouncementSink {
+public:
+    virtual ~CAnnouncementSink() = default;
+    virtual void Say(const QString& text) = 0;
+    virtual void Notify(const QAccessibleEvent& event) = 0;
+};
+void SetAnnouncementSink(CAnnouncementSink* pSink);

@@ -72,7 +72,7 @@ private:
         QWindow* pWindow = m_window.windowHandle();
         // Where the compositor draws the title bar, its buttons follow the window's size and
         // flags: only Qt's own bar needs this.
-        if (!pWindow || !m_window.isVisible() || pWindow->frameMargins().top() <= 0)
+        if (!m_window.isVisible() || !QtDrawsTitleBar(pWindow))
             return;
         pWindow->setMaximumSize(QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX));
         if (!m_bMayMinimise && !m_bWatching) {
@@ -110,8 +110,15 @@ private:
 
 } // namespace
 
+bool IsWayland() { return QGuiApplication::platformName().startsWith(QLatin1String("wayland")); }
+
+bool QtDrawsTitleBar(const QWindow* pWindow)
+{
+    return IsWayland() && pWindow && pWindow->frameMargins().top() > 0;
+}
+
 void KeepFixedWindow(QWidget& window, bool bMayMinimise)
 {
-    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
+    if (IsWayland())
         new CFixedWindowGuard(window, bMayMinimise);
 }

@@ -1,6 +1,14 @@
 #pragma once
 
 class QWidget;
+class QWindow;
+
+// Whether the game runs on Qt's Wayland platform, in any of its variants (wayland,
+// wayland-egl, ...).
+bool IsWayland();
+// Whether Qt draws the window's title bar itself, as it does on Wayland where the compositor
+// leaves the decorations to the client. Known once the window has its platform window.
+bool QtDrawsTitleBar(const QWindow* pWindow);
 
 // Keeps a window of fixed size at its size, and a box on screen, whatever its title bar and
 // the compositor ask for. Where Qt draws the title bar itself (native Wayland) it shows

@@ -42,7 +42,8 @@ void WidenToCaption(QMessageBox& box)
     titleFont.setBold(true);
     const QFontMetrics metrics(titleFont);
     int nWidth = metrics.horizontalAdvance(box.windowTitle()) + 6 * metrics.height();
-    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
+    // Qt's own bar, as the frame margins that tell are known only once the box is shown.
+    if (IsWayland()) {
         QFont qtTitleFont = QGuiApplication::font();
         qtTitleFont.setPixelSize(kQtTitlePixels);
         nWidth = std::max(nWidth,

@@ -9,23 +9,12 @@
 #include "flow/Announcements.h"
 #include "flow/BoardCtrl.h"
 #include "flow/FlowTexts.h"
+#include "platform/Announce.h"
 #include "view/ViewTexts.h"
 
 namespace {
 
-int Side(const CBoardCtrl& board)
-{
-    const int n = board.m_nBoardSize;
-    return n >= 1 && n <= kMaxBoardSize ? n : 0;
-}
-
-// The number of cell (x, y) among the table's children, which run row by row.
-int CellIndex(const CBoardCtrl& board, int x, int y) { return y * Side(board) + x; }
-
-QString ColourName(int nColour)
-{
-    return nColour >= 1 && nColour <= kMaxPlayers ? FlowTr(kColourNames[nColour - 1]) : QString();
-}
+int Side(const CBoardCtrl& board) { return board.HasCells() ? board.m_nBoardSize : 0; }
 
 QString CellName(const CBoardCtrl& board, int x, int y)
 {
@@ -33,16 +22,12 @@ QString CellName(const CBoardCtrl& board, int x, int y)
     QString content;
     if (value > kEmpty)
         content = ColourName(value);
-    else if (!board.IsLegalMove(x, y))
+    else if (!board.AcceptsClick(x, y))
         content = ViewTr(kEmptyCell);
-    else if (const int discs = board.DiscsTurnedBy(x, y); discs == 1)
-        content = ViewTr(kLegalCellOneDisc);
     else
-        content = ViewTr(kLegalCellFormat, discs);
+        content = ViewTr(kLegalCellFormat, board.DiscsTurnedBy(x, y));
     return ViewTr(kCellNameFormat).arg(x + 1).arg(y + 1).arg(content);
 }
-
-class CBoardAccessible;
 
 // One cell of the board. It names a fixed (x, y); while the board is smaller than that, the
 // cell is not valid.
@@ -141,12 +126,11 @@ public:
 
     CBoardCtrl* Board() const { return static_cast<CBoardCtrl*>(widget()); }
 
-    // Row by row, as a table's children run.
     QAccessibleInterface* Cell(int x, int y) const
     {
         if (!Board()->OnBoard(x, y))
             return nullptr;
-        const int key = x * kMaxBoardSize + y;
+        const int key = CBoardState::CellIndex(x, y, kMaxBoardSize);
         if (const auto found = m_cells.find(key); found != m_cells.end())
             return QAccessible::accessibleInterface(found->second);
         auto* cell = new CCellAccessible(Board(), x, y);
@@ -167,15 +151,19 @@ public:
     int childCount() const override { return Side(*Board()) * Side(*Board()); }
     QAccessibleInterface* child(int index) const override
     {
+        // The table's children run row by row, as the cell key does.
         const int n = Side(*Board());
-        return index >= 0 && index < n * n ? Cell(index % n, index / n) : nullptr;
+        if (index < 0 || index >= n * n)
+            return nullptr;
+        const CellPos cell = CBoardState::CellAt(index, n);
+        return Cell(cell.x, cell.y);
     }
     int indexOfChild(const QAccessibleInterface* child) const override
     {
         const auto* cell = dynamic_cast<const CCellAccessible*>(child);
         if (!cell || !cell->isValid() || cell->parent() != this)
             return -1;
-        return CellIndex(*Board(), cell->columnIndex(), cell->rowIndex());
+        return CBoardState::CellIndex(cell->columnIndex(), cell->rowIndex(), Side(*Board()));
     }
     QAccessibleInterface* childAt(int x, int y) const override
     {
@@ -218,15 +206,15 @@ public:
     bool selectColumn(int) override { return false; }
     bool unselectRow(int) override { return false; }
     bool unselectColumn(int) override { return false; }
-    void modelChange(QAccessibleTableModelChangeEvent*) override { }
-
-    // Forgets the cells the board no longer has. A reader that still holds one then learns
-    // that no such object exists, instead of being answered by an invalid one, which Qt
-    // reports with a warning on stderr at every call.
-    void DropVanishedCells()
+    // Qt calls this as the board reports a new side: the table forgets the cells the board no
+    // longer has. A reader that still holds one then learns that no such object exists,
+    // instead of being answered by an invalid one, which Qt reports with a warning on stderr
+    // at every call.
+    void modelChange(QAccessibleTableModelChangeEvent*) override
     {
         for (auto it = m_cells.begin(); it != m_cells.end();) {
-            if (Board()->OnBoard(it->first / kMaxBoardSize, it->first % kMaxBoardSize)) {
+            if (const CellPos cell = CBoardState::CellAt(it->first, kMaxBoardSize);
+                Board()->OnBoard(cell.x, cell.y)) {
                 ++it;
                 continue;
             }
@@ -236,7 +224,7 @@ public:
     }
 
 private:
-    // Cell (x, y) under x * kMaxBoardSize + y, so that a cell keeps its id across board sides.
+    // Keyed on the largest side, so that a cell keeps its id across board sides.
     mutable std::unordered_map<int, QAccessible::Id> m_cells;
 };
 
@@ -251,16 +239,13 @@ QAccessibleInterface* BoardFactory(const QString&, QObject* object)
 
 void InstallBoardAccessible()
 {
-    static const bool installed = [] {
-        QAccessible::installFactory(BoardFactory);
-        return true;
-    }();
-    (void)installed;
+    // A second install of the same factory is ignored.
+    QAccessible::installFactory(BoardFactory);
 }
 
 void CBoardCtrl::NotifyPointerCellFocus()
 {
-    if (!QAccessible::isActive())
+    if (!AccessibilityListens())
         return;
     // The event names the cell by the table's own numbering of its children.
     QAccessibleInterface* table = QAccessible::queryAccessibleInterface(this);
@@ -269,17 +254,17 @@ void CBoardCtrl::NotifyPointerCellFocus()
         return;
     QAccessibleEvent event(this, QAccessible::Focus);
     event.setChild(table->indexOfChild(cell));
-    QAccessible::updateAccessibility(&event);
+    NotifyAccessibility(event);
 }
 
 void CBoardCtrl::NotifyNewSide()
 {
-    if (auto* table = dynamic_cast<CBoardAccessible*>(QAccessible::queryAccessibleInterface(this)))
-        table->DropVanishedCells();
-    if (!QAccessible::isActive())
-        return;
-    // Qt's AT-SPI bridge passes this on to no reader yet, which is why the cells are dropped
-    // above; other bridges, and later ones, tell readers to let go of what they hold.
+    // The table forgets its vanished cells as it is told (modelChange), which Qt does only
+    // while accessibility is active; otherwise it is told here. Qt's AT-SPI bridge passes the
+    // event on to no reader yet; other bridges tell readers to let go of what they hold.
     QAccessibleTableModelChangeEvent event(this, QAccessibleTableModelChangeEvent::ModelReset);
-    QAccessible::updateAccessibility(&event);
+    if (QAccessible::isActive())
+        QAccessible::updateAccessibility(&event);
+    else if (QAccessibleInterface* table = QAccessible::queryAccessibleInterface(this))
+        table->tableInterface()->modelChange(&event);
 }

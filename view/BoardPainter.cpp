@@ -181,7 +181,7 @@ void CBoardPainter::Paint(const CBoardState& board, QImage& image)
     const int n = board.m_nBoardSize;
     // A side the grid cannot hold would read beyond it, and 0 would divide by zero: such a
     // board shows its picture only.
-    const bool onGrid = n >= 1 && n <= kMaxBoardSize;
+    const bool onGrid = board.HasCells();
     const int cellW = onGrid ? surface.width / k / n : 0;
     const int cellH = onGrid ? surface.height / k / n : 0;
     if (const QImage& base = Base(image.size(), onGrid ? n : 0, k); !base.isNull()) {
@@ -205,7 +205,7 @@ void CBoardPainter::Paint(const CBoardState& board, QImage& image)
             const int v = board.m_nGrid[x][y];
             if (v > kEmpty && v <= kMaxPlayers)
                 colours[x] = kDiscColours[v];
-            else if (v == kEmpty && board.IsLegalMove(x, y))
+            else if (v == kEmpty && board.AcceptsClick(x, y))
                 colours[x] = x == board.m_nCellX && y == board.m_nCellY ? kPointerMarker : kMarker;
             else
                 colours[x] = kNoDisc;
@@ -218,7 +218,7 @@ void CBoardPainter::Paint(const CBoardState& board, QImage& image)
 
     const int cx = board.m_nCellX;
     const int cy = board.m_nCellY;
-    if (!board.IsLegalMove(cx, cy))
+    if (!board.AcceptsClick(cx, cy))
         return;
     // The middle of the centre's board pixel, which on a finer buffer lies between pixels.
     const double middle = (k - 1) / 2.0;

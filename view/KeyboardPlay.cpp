@@ -18,28 +18,12 @@ namespace {
 constexpr QRgb kKeyboardFrame = qRgb(0, 0, 255);
 constexpr int kFrameWidth = 2;
 
-// Whether a comes before b in the order of CBoardState::LegalMoves: column by column from
-// the left, each column from the top.
-bool Before(const CellPos& a, const CellPos& b) { return a.x < b.x || (a.x == b.x && a.y < b.y); }
-
-// The legal cell after (bForward) or before the pointer cell, wrapping round at either end;
-// from a pointer cell off the board, the first (the last). None when nothing is legal.
+// The legal cell after (bForward) or before the pointer cell, as long as a click is awaited:
+// Page Down and Page Up go only to marked cells.
 std::optional<CellPos> StepLegalCell(const CBoardState& board, bool bForward)
 {
-    const CellPosList cells = board.LegalMoves();
-    const int count = cells.GetCount();
-    if (count == 0)
-        return std::nullopt;
-    const CellPos& first = *cells.GetAt(bForward ? 0 : count - 1);
-    if (!board.OnBoard(board.m_nCellX, board.m_nCellY))
-        return first;
-    const CellPos from { board.m_nCellX, board.m_nCellY };
-    for (int k = 0; k < count; ++k) {
-        const CellPos& cell = *cells.GetAt(bForward ? k : count - 1 - k);
-        if (bForward ? Before(from, cell) : Before(cell, from))
-            return cell;
-    }
-    return first;
+    const auto cell = board.NextLegalMove({ board.m_nCellX, board.m_nCellY }, bForward);
+    return cell && board.AcceptsClick(cell->x, cell->y) ? cell : std::nullopt;
 }
 
 } // namespace
@@ -80,9 +64,9 @@ void CBoardCtrl::keyPressEvent(QKeyEvent* event)
 
 bool CBoardCtrl::OnKeyDown(int nKey)
 {
-    const int n = m_nBoardSize;
-    if (n < 1 || n > kMaxBoardSize)
+    if (!HasCells())
         return false;
+    const int n = m_nBoardSize;
     const bool onBoard = OnBoard(m_nCellX, m_nCellY);
     const auto moveTo = [this](const CellPos& cell) {
         m_nCellX = cell.x;

@@ -10,8 +10,8 @@ void CBoardCtrl::mouseMoveEvent(QMouseEvent* event)
     QWidget::mouseMoveEvent(event);
 }
 
-// The cell is stored whatever it is: the painter tests the range itself. No notice of the
-// pointer leaving is asked for, so the last cell stays highlighted after it has gone.
+// The cell is stored whatever it is, on the board or not; its readers ask the board. No
+// notice of the pointer leaving is asked for, so the last cell stays highlighted after it has gone.
 void CBoardCtrl::OnMouseMove(unsigned, const QPointF& point)
 {
     m_nCellX = PixelToCell(point.x(), width(), m_nBoardSize);

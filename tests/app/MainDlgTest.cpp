@@ -21,6 +21,7 @@
 #include "app/HelpWnd.h"
 #include "app/Translations.h"
 #include "platform/ScreenReader.h"
+#include "view/ViewTexts.h"
 
 namespace {
 
@@ -325,6 +326,22 @@ TEST_P(LanguageTest, TheGameSpeaksTheLanguage)
     const QRegularExpression english("White|Black|Players|Playing|to move|Choise");
     EXPECT_EQ(said.join(' ').contains(english), GetParam().isEmpty())
         << said.join('|').toStdString();
+
+    // The counted word for 1, 2, 5, 22 and 25 discs: three forms in Polish and Russian, where
+    // the move names its discs and the cell the discs it turns.
+    const QStringList forms = GetParam() == "pl"
+        ? QStringList(2, "pionek pionki pionków pionki pionków")
+        : GetParam() == "ru"
+        ? QStringList { "фишка фишки фишек фишки фишек", "фишку фишки фишек фишки фишек" }
+        : QStringList();
+    QStringList moves, cells;
+    for (const int n : { 1, 2, 5, 22, 25 }) {
+        moves << FlowTr(kMoveAnnouncementFormat, n).section(' ', -1);
+        cells << ViewTr(kLegalCellFormat, n).section(' ', -1);
+    }
+    const QStringList counted = { moves.join(' '), cells.join(' ') };
+    EXPECT_TRUE(forms.isEmpty() || counted == forms)
+        << moves.join(' ').toStdString() << " / " << cells.join(' ').toStdString();
 }
 
 TEST_F(MainDlgTest, MenuBarHoldsGameAndAboutAndBindsNoKeys)

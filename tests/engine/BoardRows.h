@@ -9,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+#include "engine/CellPosList.h"
 #include "engine/Grid.h"
 #include "engine/MoveRules.h"
 
@@ -16,6 +17,15 @@ using Rows = std::vector<std::string>;
 using Cell = std::pair<int, int>;
 // For every cell with end points, its end points in order.
 using EndMap = std::map<Cell, std::vector<Cell>>;
+
+// The pending flips, in order.
+inline std::vector<Cell> Queue(const CellPosList& flips)
+{
+    std::vector<Cell> cells;
+    for (int i = 0; i < flips.GetCount(); ++i)
+        cells.push_back({ flips.GetAt(i)->x, flips.GetAt(i)->y });
+    return cells;
+}
 
 // The eight directions in the order in which a cell lists its end points.
 constexpr int kCompass[8][2]

@@ -7,18 +7,6 @@
 #include "engine/SharedRandom.h"
 #include "tests/engine/BoardRows.h"
 
-namespace {
-
-std::vector<Cell> Queue(const CellPosList& flips)
-{
-    std::vector<Cell> cells;
-    for (int i = 0; i < flips.GetCount(); ++i)
-        cells.push_back({ flips.GetAt(i)->x, flips.GetAt(i)->y });
-    return cells;
-}
-
-} // namespace
-
 // The placed disc shows at once; the captured ones are only queued, each line's enclosed
 // discs nearest first and then its closing disc, line by line in direction order. Further
 // moves judged by the same snapshot queue behind the pending flips.

@@ -1,14 +1,13 @@
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <optional>
 #include <random>
 
-#include "engine/MoveRules.h"
+#include "engine/BoardState.h"
 #include "tests/engine/BoardRows.h"
 
-// CMoveRules cross-checked against a second, deliberately plain derivation of the rule on
-// thousands of random boards.
+// CMoveRules, and the board's legal cells in the computer's order, cross-checked against a
+// second, deliberately plain derivation of the rule on thousands of random boards.
 
 namespace {
 
@@ -74,7 +73,9 @@ TEST(MoveRulesDifferential, AgreesWithPlainRederivationOnRandomBoards)
         const int emptyPercent = 5 + below(75);
 
         Board board { n, std::vector<int>(n * n) };
-        Grid grid;
+        CBoardState state;
+        state.m_nBoardSize = n;
+        Grid& grid = state.m_nGrid;
         for (int x = 0; x < kMaxBoardSize; ++x) {
             for (int y = 0; y < kMaxBoardSize; ++y) {
                 // Beyond the board the grid holds discs, which the rules must never see.
@@ -92,16 +93,31 @@ TEST(MoveRulesDifferential, AgreesWithPlainRederivationOnRandomBoards)
         for (int player = kWhite; player <= kGreen; ++player) {
             SCOPED_TRACE("board " + std::to_string(i) + ", size " + std::to_string(n) + ", player "
                 + std::to_string(player));
-            const auto rules = std::make_unique<CMoveRules>(grid, n, player);
+            state.m_nCurrentPlayer = player;
+            state.RebuildRules();
             const Judgement expected = Rederive(board, player);
             Rows map = GetRows(grid, n);
-            for (const auto& [cell, ends] : expected.ends)
+            std::vector<CellPos> legal; // column by column, as the map's keys run
+            for (const auto& [cell, ends] : expected.ends) {
                 map[cell.second][cell.first] = '*';
-            ASSERT_EQ(rules->m_cells.GetCount(), n * n);
-            ASSERT_EQ(LegalMap(*rules), map);
-            ASSERT_EQ(Ends(*rules), expected.ends);
-            ASSERT_EQ(rules->m_nLines, expected.lines);
-            ASSERT_EQ(rules->m_nEmpty, expected.empty);
+                legal.push_back({ cell.first, cell.second });
+            }
+            ASSERT_EQ(state.m_pRules->m_cells.GetCount(), n * n);
+            ASSERT_EQ(LegalMap(*state.m_pRules), map);
+            ASSERT_EQ(Ends(*state.m_pRules), expected.ends);
+            ASSERT_EQ(state.m_pRules->m_nLines, expected.lines);
+            ASSERT_EQ(state.m_pRules->m_nEmpty, expected.empty);
+            ASSERT_EQ(state.LegalMoves(), legal);
+            // Page Down and Up: round at the ends, and from off the board the first cell.
+            const size_t count = legal.size(), k = count ? rng() % count : 0;
+            ASSERT_EQ(
+                state.NextLegalMove({ -1, 0 }, true), count ? legal[0] : std::optional<CellPos>());
+            if (count == 0)
+                continue;
+            ASSERT_EQ(state.NextLegalMove(legal[k], true), legal[(k + 1) % count]);
+            ASSERT_EQ(state.NextLegalMove(legal[k], false), legal[(k + count - 1) % count]);
+            ASSERT_EQ(state.NextLegalMove({ legal[k].x, legal[k].y + 1 }, false),
+                legal[k].y + 1 < n ? legal[k] : legal.back());
         }
     }
 }

@@ -48,12 +48,18 @@ TEST_F(ComputerPlayerTest, DrawPicksTheCandidateInColumnOrder)
         { kThreeCandidates, 10923, { 5, 0 } },
         { kThreeCandidates, 32767, { 7, 7 } },
     };
+    ShowBoard();
+    m_board.setFocus();
     for (const Case& c : cases) {
         Lay(2, 1, kWhite, c.rows);
         CSharedRandom::SetState(StateBefore(c.r));
+        Heard heard;
 
         m_board.MakeComputerMove();
 
+        // The reader's focus stays where it was: moved to the played cell, it would be read
+        // out after the move, with a turn already over.
+        EXPECT_TRUE(heard.focus.empty());
         EXPECT_EQ(Cell(m_board.m_nCellX, m_board.m_nCellY), c.played) << "r = " << c.r;
         EXPECT_EQ(m_board.m_nGrid[c.played.first][c.played.second], kWhite);
         EXPECT_EQ(m_board.m_flips.GetCount(), 2);

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QCoreApplication>
 #include <QEvent>
 #include <QLabel>
@@ -41,13 +42,14 @@ inline void Lay(
     board.UpdateScores();
 }
 
-// What a screen reader would be told while one of these lives, in order.
-struct Heard : QStringList {
-    Heard()
-    {
-        SetAnnouncementHook([this](const QString& text) { append(text); });
-    }
-    ~Heard() { SetAnnouncementHook(nullptr); }
+// What a screen reader would be told while one of these lives, in order, and the cells its
+// focus was sent to, by their number among the board's children.
+struct Heard : QStringList, CAnnouncementSink {
+    Heard() { SetAnnouncementSink(this); }
+    ~Heard() override { SetAnnouncementSink(nullptr); }
+    void Say(const QString& text) override { append(text); }
+    void Notify(const QAccessibleEvent& e) override { focus.push_back(e.child()); }
+    std::vector<int> focus;
 };
 
 // A board with its four score labels in a window that is only shown when a test counts
@@ -98,13 +100,7 @@ protected:
     }
     int Paints() const { return m_paints.m_nPaints; }
 
-    Flips PendingFlips() const
-    {
-        Flips flips;
-        for (int i = 0; i < m_board.m_flips.GetCount(); ++i)
-            flips.push_back({ m_board.m_flips.GetAt(i)->x, m_board.m_flips.GetAt(i)->y });
-        return flips;
-    }
+    Flips PendingFlips() const { return Queue(m_board.m_flips); }
 
     // The disc counts the four labels show, read back from their texts.
     std::array<int, kMaxPlayers> LabelCounts() const
