@@ -25,6 +25,8 @@ void CBoardCtrl::StartGame(int nPlayers, int nBoardSize, int nComputerPlayers, i
     UpdateScores();
     RebuildRules();
     m_bAwaitingClick = 1;
+    m_bGameOver = false;
+    m_nMovesPlayed = 0;
     // Discs still turning belong to the old game.
     m_flips.RemoveAll();
     Redraw();
