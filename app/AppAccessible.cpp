@@ -1,5 +1,6 @@
 #include "app/AppAccessible.h"
 
+#include <QAbstractItemView>
 #include <QAccessibleWidget>
 #include <QComboBox>
 
@@ -56,6 +57,13 @@ QAccessibleInterface* AppFactory(const QString&, QObject* object)
 {
     if (auto* list = qobject_cast<QComboBox*>(object); list && !list->isEditable())
         return new CListAccessible(list);
+    // The plain areas inside a list's entries (the inner area, the scroll bars' frames). Qt's
+    // interface for the entries knows its children by role and warns on stderr of any other,
+    // which a reader asks about after a list has been enabled or disabled; a pane is the one
+    // such child it expects.
+    if (qobject_cast<QAbstractItemView*>(object->parent())
+        && object->metaObject() == &QWidget::staticMetaObject)
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Pane);
     // As a dialog, the main window would make Orca read every label in it whenever it is
     // activated, and collect them again at every move of the focus.
     if (auto* window = dynamic_cast<CMainDlg*>(object))

@@ -111,6 +111,12 @@ using ::kSkillNames;
 //: A score line before the first game: %1 is a colour's name. Room: 123 pixels.
 inline constexpr char kInitialScoreFormat[] = QT_TRANSLATE_NOOP("AppTexts", "%1: 0 / 64");
 
+// Asked, with Yes and No, when Enter or Escape would end the program while a screen reader
+// runs; the caption is the main window's.
+//: Read out by a screen reader when a key would close the game; No is the default answer.
+inline constexpr char kEndGameQuestion[]
+    = QT_TRANSLATE_NOOP("AppTexts", "End the game and close the program?");
+
 //: The title of the About box.
 inline constexpr char kAboutCaption[] = QT_TRANSLATE_NOOP("AppTexts", "About Lumen Tessera");
 //: The About box's first line: the name and the version.

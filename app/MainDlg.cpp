@@ -1,10 +1,13 @@
 #include "app/MainDlg.h"
 
+#include <utility>
+
 #include <QApplication>
 #include <QEventLoop>
 #include <QFrame>
 #include <QGroupBox>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
@@ -13,12 +16,14 @@
 #include "app/AppAccessible.h"
 #include "app/AppTexts.h"
 #include "app/HelpWnd.h"
+#include "flow/Announcements.h"
 #include "flow/GameTimerProc.h"
 #include "platform/Announce.h"
 #include "platform/DialogUnits.h"
 #include "platform/FixedWindow.h"
 #include "platform/KeyboardReturn.h"
 #include "platform/MessageBox.h"
+#include "platform/ScreenReader.h"
 #include "platform/SystemMenu.h"
 
 namespace {
@@ -259,6 +264,15 @@ void CMainDlg::OnInitDialog()
 
     InitSetupPanel();
     m_board.setFocus(Qt::TabFocusReason);
+    // The desktop's answer comes later; by the player's first key it is there. A reader that
+    // comes on while nobody has moved yet hears the game on the board, as it hears a new one.
+    FollowScreenReader(this, [this] {
+        if (m_board.m_nMovesPlayed == 0)
+            Announce(m_board, [this] { return NewGameAnnouncement(m_board); });
+    });
+    // An open list's keys pass by here (eventFilter). The lists make their popups only when
+    // first opened, which is why the filter is not on them.
+    qApp->installEventFilter(this);
 }
 
 int CMainDlg::Run()
@@ -351,6 +365,13 @@ void CMainDlg::done(int nResult)
 
 void CMainDlg::keyPressEvent(QKeyEvent* pEvent)
 {
+    // A key an open menu does not take (a letter that matches no item) comes here from the
+    // menu, through the bar. It leaves the menu open, so that the next Escape closes only the
+    // menu. On Wayland a list that a key has just closed sends the key on here (eventFilter).
+    if (QApplication::activePopupWidget() || std::exchange(m_bKeyClosedList, false)) {
+        pEvent->accept();
+        return;
+    }
     // A menu left with the keyboard (Right or Left from an opened menu) leaves the bar's
     // item highlighted without giving the bar the keyboard. Keys meant for the bar then
     // arrive here; they go to the bar, and neither Escape nor Enter ends the program.
@@ -383,13 +404,43 @@ void CMainDlg::keyPressEvent(QKeyEvent* pEvent)
         // otherwise means OK.
         if (auto* pButton = qobject_cast<QPushButton*>(focusWidget()))
             pButton->click();
-        else
+        else if (ConfirmEnd())
             OnOK();
         return;
     }
     if (pEvent->matches(QKeySequence::Cancel)) {
-        OnCancel();
+        if (ConfirmEnd())
+            OnCancel();
         return;
     }
     QDialog::keyPressEvent(pEvent);
+}
+
+bool CMainDlg::eventFilter(QObject* pObject, QEvent* pEvent)
+{
+    // An open list takes Return, keypad Enter and Escape as their shortcut check passes by,
+    // and closes. On X11 the key then goes to the closed list's window and no further; on
+    // Wayland the keyboard has stayed with this window all along, and the key comes to the
+    // list box and on to this window as if no list had been open, where it would end the
+    // program. It is marked here and dropped there; the mark lasts only as long as that key.
+    if (pEvent->type() == QEvent::ShortcutOverride && QApplication::activePopupWidget()
+        && !qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+        const int nKey = static_cast<QKeyEvent*>(pEvent)->key();
+        if (nKey == Qt::Key_Return || nKey == Qt::Key_Enter || nKey == Qt::Key_Escape) {
+            m_bKeyClosedList = true;
+            QTimer::singleShot(0, this, [this] { m_bKeyClosedList = false; });
+        }
+    }
+    return QDialog::eventFilter(pObject, pEvent);
+}
+
+bool CMainDlg::ConfirmEnd()
+{
+    // A screen reader may hand the program a key it was too slow to take for itself (Qt's
+    // bridge does, when the reader answers late), and its user cannot see that the window is
+    // about to go: with a reader on, the keys that end the program ask first.
+    if (!ScreenReaderRunning())
+        return true;
+    return AskQuestion(
+        AppTexts::Tr(AppTexts::kEndGameQuestion), AppTexts::Tr(AppTexts::kMainCaption));
 }

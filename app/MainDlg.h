@@ -71,6 +71,7 @@ public:
     QTimer m_gameClock;
 
 protected:
+    bool eventFilter(QObject* pObject, QEvent* pEvent) override;
     void keyPressEvent(QKeyEvent* pEvent) override;
     void moveEvent(QMoveEvent* pEvent) override;
     void showEvent(QShowEvent* pEvent) override;
@@ -91,6 +92,12 @@ private:
     QMenuBar* m_pMenuBar = nullptr;
     CHelpWnd* m_pHelp = nullptr;
     bool m_bFrameCentred = false;
+    // Whether the program may end on Enter or Escape: with a screen reader on, only after
+    // the player has said so.
+    bool ConfirmEnd();
+
     // A key is on its way to the menu bar (keyPressEvent).
     bool m_bForwardingToMenuBar = false;
+    // The key being handled has just closed an open list (eventFilter).
+    bool m_bKeyClosedList = false;
 };

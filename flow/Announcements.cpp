@@ -8,6 +8,7 @@
 
 #include "ai/ComputerSearch.h"
 #include "engine/BoardState.h"
+#include "engine/TurnOrder.h"
 #include "flow/FlowTexts.h"
 
 static_assert(std::size(kSkillNames) == kSkillLevels);
@@ -33,17 +34,41 @@ QString MoveAnnouncement(const CBoardState& board, int x, int y)
         .arg(y + 1);
 }
 
-QString TurnAnnouncement(const CBoardState& board)
+namespace {
+
+// "White 14, Black 50": the colours in play with their discs, those without any only when
+// bWithEmpty.
+QString Counts(const CBoardState& board, bool bWithEmpty)
 {
-    // The colours the score lines show: those with discs on the board.
     int counts[kMaxPlayers];
     board.CountDiscs(counts);
     QStringList lines;
     for (int c = kWhite; c <= board.m_nPlayers; ++c)
-        if (counts[c - 1] > 0)
+        if (bWithEmpty || counts[c - 1] > 0)
             lines << FlowTr(kCountFormat).arg(ColourName(c)).arg(counts[c - 1]);
+    return lines.join(FlowTr(kListSeparator));
+}
+
+} // namespace
+
+QString TurnAnnouncement(const CBoardState& board)
+{
+    // The colours the score lines show: those with discs on the board.
     return FlowTr(kTurnAnnouncementFormat)
-        .arg(ColourName(board.m_nCurrentPlayer), lines.join(FlowTr(kListSeparator)));
+        .arg(ColourName(board.m_nCurrentPlayer), Counts(board, false));
+}
+
+QString ResultText(const CBoardState& board)
+{
+    int counts[kMaxPlayers];
+    board.CountDiscs(counts);
+    const int winner = SingleWinner(counts);
+    return winner ? FlowTr(kWonFormat).arg(ColourName(winner)) : FlowTr(kNoWinnerText);
+}
+
+QString ResultAnnouncement(const CBoardState& board)
+{
+    return FlowTr(kResultAnnouncementFormat).arg(ResultText(board), Counts(board, true));
 }
 
 QString NewGameAnnouncement(const CBoardState& board)

@@ -10,5 +10,9 @@ class QString;
 QString MoveAnnouncement(const CBoardState& board, int x, int y);
 // The turn has passed on: the colour to move and the discs of every colour on the board.
 QString TurnAnnouncement(const CBoardState& board);
+// The game has just ended: its result, with the discs of every colour in play.
+QString ResultAnnouncement(const CBoardState& board);
+// The result alone, as the result box says it.
+QString ResultText(const CBoardState& board);
 // A game just laid: its side, its players, the computer's colours and the colour to begin.
 QString NewGameAnnouncement(const CBoardState& board);

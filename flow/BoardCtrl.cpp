@@ -32,6 +32,7 @@ void CBoardCtrl::OnLButtonDown(unsigned, const QPointF& point)
     // move.
     if (AcceptsClick(x, y)) {
         ApplyMove(x, y);
+        ++m_nMovesPlayed;
         // One announcement per move, whoever makes it, with the discs it turns: they turn
         // one per tick afterwards, unannounced.
         Announce(*this, [&] { return MoveAnnouncement(*this, x, y); });

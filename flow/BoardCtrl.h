@@ -70,6 +70,10 @@ public:
     bool m_bPointerMovedByKeys = false;
 
     ScoreEntry m_scores[kMaxPlayers];
+    // flow/: the game has ended (its result came), until the next one is laid.
+    bool m_bGameOver = false;
+    // flow/: moves played in this game so far.
+    int m_nMovesPlayed = 0;
 
 protected:
     void paintEvent(QPaintEvent* event) override; // view/

@@ -59,12 +59,11 @@ bool CBoardCtrl::PlaySearchedMove()
 void CBoardCtrl::PlayComputerCell(const CellPos& cell)
 {
     const QRect client = rect();
-    // Through the click path, so that a computer move is placed, queued and repainted by
-    // the same code as a human one.
+    // Through the click path, so that a computer move is placed, queued, announced and
+    // repainted by the same code as a human one. It makes the played cell the pointer cell,
+    // so the next arrow key starts from there; a screen reader's focus is not moved, which
+    // it would read out after the move, with a turn already gone.
     OnLButtonDown(0,
         QPoint(CellToPixel(cell.x, client.width(), m_nBoardSize),
             CellToPixel(cell.y, client.height(), m_nBoardSize)));
-    // The click made the played cell the pointer cell; a screen reader's focus goes there
-    // too, so that Where Am I and the next arrow key start from the computer's move.
-    NotifyPointerCellFocus();
 }

@@ -109,14 +109,15 @@ constexpr const char* kNoWinnerCaption = QT_TRANSLATE_NOOP("FlowTexts", "We have
 //: Text and title of a box that only a fault shows: the computer found no cell to play.
 constexpr const char* kProblemText = QT_TRANSLATE_NOOP("FlowTexts", "PROBLEM");
 
-// What a screen reader hears as it happens; what it reads of the board itself is in
-// view/ViewTexts.h. A move: %1 the colour, %2 the column, %3 the row (both from 1), %n the
-// discs it turns, translated with the number (FlowTr(text, n)); English too has its plural
-// forms in a catalogue ("1 disc").
-//: Said by a screen reader after each move: %1 is the colour's name, %2 the column, %3 the
-//: row (both counted from 1), %n the discs the move turns.
+// What a screen reader hears as it happens, kept short: a round of four players is heard
+// whole before the next key. What it reads of the board itself is in view/ViewTexts.h.
+// A move: %1 the colour, %2 the column, %3 the row (both from 1), %n the discs it turns,
+// translated with the number (FlowTr(text, n)); English too has its plural forms in a
+// catalogue ("1 disc").
+//: Said by a screen reader after each move, the computer's too, so keep it as short: %1 is the
+//: colour's name, %2 the column, %3 the row (both counted from 1), %n the discs it turns.
 constexpr const char* kMoveAnnouncementFormat
-    = QT_TRANSLATE_N_NOOP("FlowTexts", "%1 plays column %2, row %3, turning %n discs");
+    = QT_TRANSLATE_N_NOOP("FlowTexts", "%1: column %2, row %3, %n discs");
 // The turn has passed on: %1 the colour to move, %2 the colours on the board with their discs,
 // each as kCountFormat (%1 the colour, %2 its discs), in colour order.
 //: Said by a screen reader when the turn passes on: %1 is the colour to move, %2 the list of
@@ -124,6 +125,13 @@ constexpr const char* kMoveAnnouncementFormat
 constexpr const char* kTurnAnnouncementFormat = QT_TRANSLATE_NOOP("FlowTexts", "%1 to move; %2");
 //: One item of a spoken list of discs: %1 is a colour's name, %2 its number of discs.
 constexpr const char* kCountFormat = QT_TRANSLATE_NOOP("FlowTexts", "%1 %2");
+// The game is over: %1 the result as its box says it (kWonFormat or kNoWinnerText), %2 every
+// colour in play with its discs, as in the turn.
+//: Said once when a game ends; %1 is the result, %2 the colours with their discs.
+constexpr const char* kResultAnnouncementFormat = QT_TRANSLATE_NOOP("FlowTexts", "%1; %2");
+// Space on a cell that cannot be played now.
+//: Said when the player presses Space on a cell where no disc may go.
+constexpr const char* kNotLegalAnnouncement = QT_TRANSLATE_NOOP("FlowTexts", "not a legal move");
 // A new game: %1 the board's side, %2 the number of players (2 to 4), %3 who the computer
 // plays (kComputerPlaysFormat with the colours and the skill level, or kNoComputerPlayer), %4
 // the colour that begins.

@@ -13,16 +13,15 @@ namespace {
 
 void EndGame(CBoardCtrl& board)
 {
+    board.m_bGameOver = true;
     board.UpdateScores();
     board.Redraw();
+    // A screen reader hears the counts with the result, which the box leaves out.
+    Announce(board, [&board] { return ResultAnnouncement(board); });
     int counts[kMaxPlayers];
     board.CountDiscs(counts);
-    if (const int winner = SingleWinner(counts)) {
-        const QString text = FlowTr(kWonFormat).arg(ColourName(winner));
-        ShowMessage(text, text);
-    } else {
-        ShowMessage(FlowTr(kNoWinnerText), FlowTr(kNoWinnerCaption));
-    }
+    const QString text = ResultText(board);
+    ShowMessage(text, SingleWinner(counts) ? text : FlowTr(kNoWinnerCaption));
 }
 
 // The move is complete: hand the turn to the next colour that can move, announcing every
@@ -39,11 +38,14 @@ void HandOnTurn(CBoardCtrl& board)
             continue;
         case TurnStep::Move:
             // The turn awaits a click: a human's, or the computer's, at once at Very Easy and
-            // on a later tick, when its search has ended, above.
+            // on the tick after its search has ended above. A screen reader hears whose turn
+            // it is, with the counts, only when it comes to a human: a computer's turn is over
+            // before anyone could act on it, and its move says it.
             board.m_bAwaitingClick = 1;
-            Announce(board, [&board] { return TurnAnnouncement(board); });
             if (board.m_nCurrentPlayer <= board.m_nComputerPlayers)
                 board.MakeComputerMove();
+            else
+                Announce(board, [&board] { return TurnAnnouncement(board); });
             board.UpdateScores();
             board.Redraw();
             return;

@@ -29,6 +29,8 @@ void CBoardCtrl::StartGame(
     UpdateScores();
     RebuildRules();
     m_bAwaitingClick = 1;
+    m_bGameOver = false;
+    m_nMovesPlayed = 0;
     // Discs still turning belong to the old game.
     m_flips.RemoveAll();
     Redraw();

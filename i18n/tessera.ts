@@ -214,6 +214,12 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location line="+6"/>
+        <source>End the game and close the program?</source>
+        <extracomment>Read out by a screen reader when a key would close the game; No is the default answer.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <location line="+3"/>
         <source>About Lumen Tessera</source>
         <extracomment>The title of the About box.</extracomment>
@@ -395,9 +401,9 @@
         <translation type="unfinished"></translation>
     </message>
     <message numerus="yes">
-        <location line="+9"/>
-        <source>%1 plays column %2, row %3, turning %n discs</source>
-        <extracomment>Said by a screen reader after each move: %1 is the colour&apos;s name, %2 the column, %3 the row (both counted from 1), %n the discs the move turns.</extracomment>
+        <location line="+10"/>
+        <source>%1: column %2, row %3, %n discs</source>
+        <extracomment>Said by a screen reader after each move, the computer&apos;s too, so keep it as short: %1 is the colour&apos;s name, %2 the column, %3 the row (both counted from 1), %n the discs it turns.</extracomment>
         <translation type="unfinished">
             <numerusform></numerusform>
         </translation>
@@ -412,6 +418,18 @@
         <location line="+2"/>
         <source>%1 %2</source>
         <extracomment>One item of a spoken list of discs: %1 is a colour&apos;s name, %2 its number of discs.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1; %2</source>
+        <extracomment>Said once when a game ends; %1 is the result, %2 the colours with their discs.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>not a legal move</source>
+        <extracomment>Said when the player presses Space on a cell where no disc may go.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -454,6 +472,12 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location line="+5"/>
+        <source>Board, %1 by %1, game over: %2</source>
+        <extracomment>The board&apos;s name once its game has ended: %1 is the board&apos;s side (8 for 8 by 8), %2 the result, such as &quot;White has won the game&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <location line="+4"/>
         <source>column %1, row %2: %3</source>
         <extracomment>A board cell, as a screen reader says it: %1 is the column, %2 the row (both counted from 1), %3 what the cell holds: a colour&apos;s name, &quot;empty&quot; or &quot;empty, legal move, ...&quot;.</extracomment>
@@ -475,8 +499,8 @@
     </message>
     <message>
         <location line="+4"/>
-        <source>%1 to move</source>
-        <extracomment>The board&apos;s description, which a screen reader&apos;s Where Am I reads: %1 is the colour to move.</extracomment>
+        <source>game over: %1</source>
+        <extracomment>Read after a cell once the game has ended; %1 is the result, such as &quot;White has won the game&quot;.</extracomment>
         <translation type="unfinished"></translation>
     </message>
 </context>

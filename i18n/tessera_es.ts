@@ -208,7 +208,7 @@
         <translation>1 jugador</translation>
     </message>
     <message>
-        <location line="+66"/>
+        <location line="+72"/>
         <source>&lt;p&gt;The &quot;Computer Player Inteligence:&quot; list sets how well the computer plays. Very Easy picks a legal cell at random; Easy looks one move ahead; Normal a few moves; Difficult looks deeper and, in a two-player game on the classic board, plays the end exactly; Very Difficult looks deepest.&lt;/p&gt;</source>
         <extracomment>The help window&apos;s paragraph on the computer&apos;s levels, in HTML: keep the tags. Name the list and its five entries as the settings panel shows them.</extracomment>
         <translation>&lt;p&gt;La lista «Nivel del ordenador:» fija lo bien que juega el ordenador. Muy fácil elige al azar una casilla válida; Fácil mira una jugada por delante; Normal, unas pocas; Difícil mira más lejos y, en una partida de dos en el tablero clásico, juega el final con exactitud; Muy difícil es el que más lejos mira.&lt;/p&gt;</translation>
@@ -239,13 +239,13 @@
         <translation type="vanished">Muy difícil</translation>
     </message>
     <message>
-        <location line="-49"/>
+        <location line="-55"/>
         <source>%1: 0 / 64</source>
         <extracomment>A score line before the first game: %1 is a colour&apos;s name. Room: 123 pixels.</extracomment>
         <translation>%1: 0 / 64</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+9"/>
         <source>About Lumen Tessera</source>
         <extracomment>The title of the About box.</extracomment>
         <translation>Acerca de Lumen Tessera</translation>
@@ -286,6 +286,12 @@
         <source>&lt;p&gt;Players take turns placing a disc of their colour on an empty cell. A disc may only go where it closes, in at least one of the eight straight directions, a line of other colours&apos; discs against a disc of the mover&apos;s own; every disc so enclosed turns to the mover&apos;s colour, one after another. A player who cannot place a disc passes. The game ends when the board is full, when only one colour is left or when nobody can move; the colour with the most discs wins.&lt;/p&gt;&lt;p&gt;The Settings panel chooses the number of players, the board&apos;s size, how many of the players (counted from White) the computer plays, and who begins; &quot;Create New Game&quot; starts a game with them. Below it, a score line for each colour counts its discs and marks the colour to move.&lt;/p&gt;&lt;p&gt;With the mouse: the marked cells are the legal moves, the lines from the cell under the pointer show which discs it would capture, and a click plays the cell.&lt;/p&gt;&lt;p&gt;With the keys, while the board has the focus (it is the first stop of Tab):&lt;/p&gt;&lt;ul&gt;&lt;li&gt;arrow keys: move the pointer cell;&lt;/li&gt;&lt;li&gt;Page Down / Page Up: go to the next / previous legal cell;&lt;/li&gt;&lt;li&gt;Space: play the pointer cell;&lt;/li&gt;&lt;li&gt;Tab: go to the next control; Enter or Escape: end the program;&lt;/li&gt;&lt;li&gt;F1: open this window.&lt;/li&gt;&lt;/ul&gt;</source>
         <extracomment>The help window&apos;s text, in HTML: keep the tags. Name the panel, the button and the colours as the window shows them, the keys as your keyboards label them, and use the same words for a move, a pass and the computer as the rest of the game.</extracomment>
         <translation>&lt;p&gt;Los jugadores colocan por turnos una ficha de su color en una casilla vacía. Una ficha solo puede ir donde encierre, en al menos una de las ocho direcciones rectas, una línea de fichas de otros colores contra una ficha propia; cada ficha así encerrada pasa, una tras otra, al color del jugador. Quien no puede colocar ninguna ficha pasa el turno. La partida termina cuando el tablero está lleno, cuando solo queda un color o cuando nadie puede mover; gana el color con más fichas.&lt;/p&gt;&lt;p&gt;En el panel «Configuración» se eligen el número de jugadores, el tamaño del tablero, cuántos de los jugadores (contando desde Blanco) lleva el ordenador y quién empieza; «Nueva partida» inicia una partida con esas opciones. Debajo, una línea de puntuación por color cuenta sus fichas y marca el color al que le toca jugar.&lt;/p&gt;&lt;p&gt;Con el ratón: las casillas marcadas son las jugadas válidas, las líneas que salen de la casilla bajo el puntero muestran qué fichas voltearía, y un clic juega la casilla.&lt;/p&gt;&lt;p&gt;Con el teclado, mientras el tablero tiene el foco (es la primera parada de la tecla Tab):&lt;/p&gt;&lt;ul&gt;&lt;li&gt;flechas: mover el cursor;&lt;/li&gt;&lt;li&gt;Av Pág / Re Pág: ir a la casilla válida siguiente / anterior;&lt;/li&gt;&lt;li&gt;Espacio: jugar la casilla del cursor;&lt;/li&gt;&lt;li&gt;Tab: ir al siguiente control; Intro o Esc: salir del programa;&lt;/li&gt;&lt;li&gt;F1: abrir esta ventana.&lt;/li&gt;&lt;/ul&gt;</translation>
+    </message>
+    <message>
+        <location line="-27"/>
+        <source>End the game and close the program?</source>
+        <extracomment>Read out by a screen reader when a key would close the game; No is the default answer.</extracomment>
+        <translation>¿Terminar la partida y cerrar el programa?</translation>
     </message>
 </context>
 <context>
@@ -419,20 +425,19 @@
         <extracomment>Text and title of a box that only a fault shows: the computer found no cell to play.</extracomment>
         <translation>PROBLEMA</translation>
     </message>
-    <message numerus="yes">
-        <location line="+9"/>
-        <source>%1 plays column %2, row %3, turning %n discs</source>
-        <extracomment>Said by a screen reader after each move: %1 is the colour&apos;s name, %2 the column, %3 the row (both counted from 1), %n the discs the move turns.</extracomment>
-        <translation>
-            <numerusform>%1 juega en la columna %2, fila %3 y voltea %n ficha</numerusform>
-            <numerusform>%1 juega en la columna %2, fila %3 y voltea %n fichas</numerusform>
-        </translation>
-    </message>
     <message>
-        <location line="+20"/>
+        <location line="+37"/>
         <source>the computer plays %1 at %2</source>
         <extracomment>Part of the new game&apos;s announcement: %1 is the list of the colours the computer plays (&quot;White and Black&quot;), %2 its level of play, one of the entries of the &quot;Computer Player Inteligence:&quot; list (&quot;Very Difficult&quot;).</extracomment>
         <translation>el ordenador juega con %1, nivel %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 plays column %2, row %3, turning %n discs</source>
+        <extracomment>Said by a screen reader after each move: %1 is the colour&apos;s name, %2 the column, %3 the row (both counted from 1), %n the discs the move turns.</extracomment>
+        <translation type="vanished">
+            <numerusform>%1 juega en la columna %2, fila %3 y voltea %n ficha</numerusform>
+            <numerusform>%1 juega en la columna %2, fila %3 y voltea %n fichas</numerusform>
+        </translation>
     </message>
     <message>
         <source>%1 plays column %2, row %3, turning 1 disc</source>
@@ -440,7 +445,7 @@
         <translation type="vanished">%1 juega en la columna %2, fila %3 y voltea 1 ficha</translation>
     </message>
     <message>
-        <location line="-15"/>
+        <location line="-22"/>
         <source>%1 to move; %2</source>
         <extracomment>Said by a screen reader when the turn passes on: %1 is the colour to move, %2 the list of the colours with their discs (&quot;White 2, Black 3&quot;).</extracomment>
         <translation>turno de %1; %2</translation>
@@ -452,7 +457,7 @@
         <translation>%1 %2</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+15"/>
         <source>New game, %1 by %1, %2 players, %3; %4 moves first</source>
         <extracomment>Said by a screen reader when a game starts: %1 is the board&apos;s side (8 for 8 by 8), %2 the number of players, %3 &quot;the computer plays ...&quot; or &quot;no computer player&quot;, %4 the colour that moves first. Call the game as the &quot;Create New Game&quot; button does.</extracomment>
         <translation>Nueva partida, %1 por %1, %2 jugadores, %3; empieza %4</translation>
@@ -480,6 +485,27 @@
         <extracomment>Between the last two items of a spoken list of colours (&quot;White, Black and Red&quot;).</extracomment>
         <translation> y </translation>
     </message>
+    <message numerus="yes">
+        <location line="-34"/>
+        <source>%1: column %2, row %3, %n discs</source>
+        <extracomment>Said by a screen reader after each move, the computer&apos;s too, so keep it as short: %1 is the colour&apos;s name, %2 the column, %3 the row (both counted from 1), %n the discs it turns.</extracomment>
+        <translation>
+            <numerusform>%1: columna %2, fila %3, %n ficha</numerusform>
+            <numerusform>%1: columna %2, fila %3, %n fichas</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>%1; %2</source>
+        <extracomment>Said once when a game ends; %1 is the result, %2 the colours with their discs.</extracomment>
+        <translation>%1; %2</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>not a legal move</source>
+        <extracomment>Said when the player presses Space on a cell where no disc may go.</extracomment>
+        <translation>no es una jugada válida</translation>
+    </message>
 </context>
 <context>
     <name>ViewTexts</name>
@@ -490,7 +516,7 @@
         <translation>Tablero, %1 por %1, turno de %2</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+9"/>
         <source>column %1, row %2: %3</source>
         <extracomment>A board cell, as a screen reader says it: %1 is the column, %2 the row (both counted from 1), %3 what the cell holds: a colour&apos;s name, &quot;empty&quot; or &quot;empty, legal move, ...&quot;.</extracomment>
         <translation>columna %1, fila %2: %3</translation>
@@ -516,10 +542,21 @@
         <translation type="vanished">vacía, jugada válida, voltea 1 ficha</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>%1 to move</source>
         <extracomment>The board&apos;s description, which a screen reader&apos;s Where Am I reads: %1 is the colour to move.</extracomment>
-        <translation>turno de %1</translation>
+        <translation type="vanished">turno de %1</translation>
+    </message>
+    <message>
+        <location line="-12"/>
+        <source>Board, %1 by %1, game over: %2</source>
+        <extracomment>The board&apos;s name once its game has ended: %1 is the board&apos;s side (8 for 8 by 8), %2 the result, such as &quot;White has won the game&quot;.</extracomment>
+        <translation>Tablero, %1 por %1, partida terminada: %2</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>game over: %1</source>
+        <extracomment>Read after a cell once the game has ended; %1 is the result, such as &quot;White has won the game&quot;.</extracomment>
+        <translation>partida terminada: %1</translation>
     </message>
 </context>
 <context>

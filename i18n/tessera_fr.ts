@@ -208,7 +208,7 @@
         <translation>1 joueur</translation>
     </message>
     <message>
-        <location line="+66"/>
+        <location line="+72"/>
         <source>&lt;p&gt;The &quot;Computer Player Inteligence:&quot; list sets how well the computer plays. Very Easy picks a legal cell at random; Easy looks one move ahead; Normal a few moves; Difficult looks deeper and, in a two-player game on the classic board, plays the end exactly; Very Difficult looks deepest.&lt;/p&gt;</source>
         <extracomment>The help window&apos;s paragraph on the computer&apos;s levels, in HTML: keep the tags. Name the list and its five entries as the settings panel shows them.</extracomment>
         <translation>&lt;p&gt;La liste «&#xa0;Niveau de l&apos;ordinateur&#xa0;:&#xa0;» règle la force de l&apos;ordinateur. Très facile choisit une case jouable au hasard&#xa0;; Facile regarde un coup à l&apos;avance&#xa0;; Normal quelques coups&#xa0;; Difficile regarde plus loin et, dans une partie à deux sur le plateau classique, joue la fin exactement&#xa0;; Très difficile regarde le plus loin.&lt;/p&gt;</translation>
@@ -239,13 +239,13 @@
         <translation type="vanished">Très difficile</translation>
     </message>
     <message>
-        <location line="-49"/>
+        <location line="-55"/>
         <source>%1: 0 / 64</source>
         <extracomment>A score line before the first game: %1 is a colour&apos;s name. Room: 123 pixels.</extracomment>
         <translation>%1&#xa0;: 0 / 64</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+9"/>
         <source>About Lumen Tessera</source>
         <extracomment>The title of the About box.</extracomment>
         <translation>À propos de Lumen Tessera</translation>
@@ -286,6 +286,12 @@
         <source>&lt;p&gt;Players take turns placing a disc of their colour on an empty cell. A disc may only go where it closes, in at least one of the eight straight directions, a line of other colours&apos; discs against a disc of the mover&apos;s own; every disc so enclosed turns to the mover&apos;s colour, one after another. A player who cannot place a disc passes. The game ends when the board is full, when only one colour is left or when nobody can move; the colour with the most discs wins.&lt;/p&gt;&lt;p&gt;The Settings panel chooses the number of players, the board&apos;s size, how many of the players (counted from White) the computer plays, and who begins; &quot;Create New Game&quot; starts a game with them. Below it, a score line for each colour counts its discs and marks the colour to move.&lt;/p&gt;&lt;p&gt;With the mouse: the marked cells are the legal moves, the lines from the cell under the pointer show which discs it would capture, and a click plays the cell.&lt;/p&gt;&lt;p&gt;With the keys, while the board has the focus (it is the first stop of Tab):&lt;/p&gt;&lt;ul&gt;&lt;li&gt;arrow keys: move the pointer cell;&lt;/li&gt;&lt;li&gt;Page Down / Page Up: go to the next / previous legal cell;&lt;/li&gt;&lt;li&gt;Space: play the pointer cell;&lt;/li&gt;&lt;li&gt;Tab: go to the next control; Enter or Escape: end the program;&lt;/li&gt;&lt;li&gt;F1: open this window.&lt;/li&gt;&lt;/ul&gt;</source>
         <extracomment>The help window&apos;s text, in HTML: keep the tags. Name the panel, the button and the colours as the window shows them, the keys as your keyboards label them, and use the same words for a move, a pass and the computer as the rest of the game.</extracomment>
         <translation>&lt;p&gt;Chaque joueur, à son tour, pose un pion de sa couleur sur une case vide. Un pion ne peut être posé que là où il enferme, dans au moins une des huit directions en ligne droite, une ligne de pions d&apos;autres couleurs contre un pion du joueur&#xa0;; chaque pion ainsi enfermé prend, l&apos;un après l&apos;autre, la couleur du joueur. Un joueur qui ne peut poser aucun pion passe son tour. La partie se termine quand le plateau est plein, quand il ne reste qu&apos;une couleur ou quand plus personne ne peut jouer&#xa0;; la couleur qui a le plus de pions gagne.&lt;/p&gt;&lt;p&gt;Le panneau «&#xa0;Paramètres&#xa0;» permet de choisir le nombre de joueurs, la taille du plateau, combien de joueurs (en comptant à partir de Blanc) l&apos;ordinateur joue, et qui commence&#xa0;; «&#xa0;Nouvelle partie&#xa0;» lance une partie avec ces choix. En dessous, une ligne de score par couleur compte ses pions et signale la couleur qui doit jouer.&lt;/p&gt;&lt;p&gt;À la souris&#xa0;: les cases marquées sont les coups possibles, les lignes partant de la case sous le pointeur montrent les pions qu&apos;elle retournerait, et un clic joue la case.&lt;/p&gt;&lt;p&gt;Au clavier, quand le plateau a le focus (c&apos;est le premier arrêt de la touche Tab)&#xa0;:&lt;/p&gt;&lt;ul&gt;&lt;li&gt;flèches&#xa0;: déplacer le curseur&#xa0;;&lt;/li&gt;&lt;li&gt;Pg.Suiv / Pg.Préc&#xa0;: aller à la case jouable suivante / précédente&#xa0;;&lt;/li&gt;&lt;li&gt;Espace&#xa0;: jouer la case du curseur&#xa0;;&lt;/li&gt;&lt;li&gt;Tab&#xa0;: passer au contrôle suivant&#xa0;; Entrée ou Échap&#xa0;: quitter le programme&#xa0;;&lt;/li&gt;&lt;li&gt;F1&#xa0;: ouvrir cette fenêtre.&lt;/li&gt;&lt;/ul&gt;</translation>
+    </message>
+    <message>
+        <location line="-27"/>
+        <source>End the game and close the program?</source>
+        <extracomment>Read out by a screen reader when a key would close the game; No is the default answer.</extracomment>
+        <translation>Terminer la partie et fermer le programme&#xa0;?</translation>
     </message>
 </context>
 <context>
@@ -419,20 +425,19 @@
         <extracomment>Text and title of a box that only a fault shows: the computer found no cell to play.</extracomment>
         <translation>PROBLÈME</translation>
     </message>
-    <message numerus="yes">
-        <location line="+9"/>
-        <source>%1 plays column %2, row %3, turning %n discs</source>
-        <extracomment>Said by a screen reader after each move: %1 is the colour&apos;s name, %2 the column, %3 the row (both counted from 1), %n the discs the move turns.</extracomment>
-        <translation>
-            <numerusform>%1 joue en colonne %2, ligne %3 et retourne %n pion</numerusform>
-            <numerusform>%1 joue en colonne %2, ligne %3 et retourne %n pions</numerusform>
-        </translation>
-    </message>
     <message>
-        <location line="+20"/>
+        <location line="+37"/>
         <source>the computer plays %1 at %2</source>
         <extracomment>Part of the new game&apos;s announcement: %1 is the list of the colours the computer plays (&quot;White and Black&quot;), %2 its level of play, one of the entries of the &quot;Computer Player Inteligence:&quot; list (&quot;Very Difficult&quot;).</extracomment>
         <translation>l&apos;ordinateur joue %1, niveau %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 plays column %2, row %3, turning %n discs</source>
+        <extracomment>Said by a screen reader after each move: %1 is the colour&apos;s name, %2 the column, %3 the row (both counted from 1), %n the discs the move turns.</extracomment>
+        <translation type="vanished">
+            <numerusform>%1 joue en colonne %2, ligne %3 et retourne %n pion</numerusform>
+            <numerusform>%1 joue en colonne %2, ligne %3 et retourne %n pions</numerusform>
+        </translation>
     </message>
     <message>
         <source>%1 plays column %2, row %3, turning 1 disc</source>
@@ -440,7 +445,7 @@
         <translation type="vanished">%1 joue en colonne %2, ligne %3 et retourne 1 pion</translation>
     </message>
     <message>
-        <location line="-15"/>
+        <location line="-22"/>
         <source>%1 to move; %2</source>
         <extracomment>Said by a screen reader when the turn passes on: %1 is the colour to move, %2 the list of the colours with their discs (&quot;White 2, Black 3&quot;).</extracomment>
         <translation>au tour de %1&#xa0;; %2</translation>
@@ -452,7 +457,7 @@
         <translation>%1 %2</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+15"/>
         <source>New game, %1 by %1, %2 players, %3; %4 moves first</source>
         <extracomment>Said by a screen reader when a game starts: %1 is the board&apos;s side (8 for 8 by 8), %2 the number of players, %3 &quot;the computer plays ...&quot; or &quot;no computer player&quot;, %4 the colour that moves first. Call the game as the &quot;Create New Game&quot; button does.</extracomment>
         <translation>Nouvelle partie, %1 sur %1, %2 joueurs, %3&#xa0;; %4 commence</translation>
@@ -480,6 +485,27 @@
         <extracomment>Between the last two items of a spoken list of colours (&quot;White, Black and Red&quot;).</extracomment>
         <translation> et </translation>
     </message>
+    <message numerus="yes">
+        <location line="-34"/>
+        <source>%1: column %2, row %3, %n discs</source>
+        <extracomment>Said by a screen reader after each move, the computer&apos;s too, so keep it as short: %1 is the colour&apos;s name, %2 the column, %3 the row (both counted from 1), %n the discs it turns.</extracomment>
+        <translation>
+            <numerusform>%1&#xa0;: colonne %2, ligne %3, %n pion</numerusform>
+            <numerusform>%1&#xa0;: colonne %2, ligne %3, %n pions</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>%1; %2</source>
+        <extracomment>Said once when a game ends; %1 is the result, %2 the colours with their discs.</extracomment>
+        <translation>%1&#xa0;; %2</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>not a legal move</source>
+        <extracomment>Said when the player presses Space on a cell where no disc may go.</extracomment>
+        <translation>coup impossible</translation>
+    </message>
 </context>
 <context>
     <name>ViewTexts</name>
@@ -490,7 +516,7 @@
         <translation>Plateau, %1 sur %1, au tour de %2</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+9"/>
         <source>column %1, row %2: %3</source>
         <extracomment>A board cell, as a screen reader says it: %1 is the column, %2 the row (both counted from 1), %3 what the cell holds: a colour&apos;s name, &quot;empty&quot; or &quot;empty, legal move, ...&quot;.</extracomment>
         <translation>colonne %1, ligne %2&#xa0;: %3</translation>
@@ -516,10 +542,21 @@
         <translation type="vanished">vide, coup possible, retourne 1 pion</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>%1 to move</source>
         <extracomment>The board&apos;s description, which a screen reader&apos;s Where Am I reads: %1 is the colour to move.</extracomment>
-        <translation>au tour de %1</translation>
+        <translation type="vanished">au tour de %1</translation>
+    </message>
+    <message>
+        <location line="-12"/>
+        <source>Board, %1 by %1, game over: %2</source>
+        <extracomment>The board&apos;s name once its game has ended: %1 is the board&apos;s side (8 for 8 by 8), %2 the result, such as &quot;White has won the game&quot;.</extracomment>
+        <translation>Plateau, %1 sur %1, partie terminée&#xa0;: %2</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>game over: %1</source>
+        <extracomment>Read after a cell once the game has ended; %1 is the result, such as &quot;White has won the game&quot;.</extracomment>
+        <translation>partie terminée&#xa0;: %1</translation>
     </message>
 </context>
 <context>

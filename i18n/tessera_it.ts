@@ -208,7 +208,7 @@
         <translation>1 giocatore</translation>
     </message>
     <message>
-        <location line="+66"/>
+        <location line="+72"/>
         <source>&lt;p&gt;The &quot;Computer Player Inteligence:&quot; list sets how well the computer plays. Very Easy picks a legal cell at random; Easy looks one move ahead; Normal a few moves; Difficult looks deeper and, in a two-player game on the classic board, plays the end exactly; Very Difficult looks deepest.&lt;/p&gt;</source>
         <extracomment>The help window&apos;s paragraph on the computer&apos;s levels, in HTML: keep the tags. Name the list and its five entries as the settings panel shows them.</extracomment>
         <translation>&lt;p&gt;La lista «Livello del computer:» stabilisce quanto bene gioca il computer. Molto facile sceglie a caso una casella valida; Facile guarda una mossa avanti; Normale alcune mosse; Difficile guarda più lontano e, in una partita a due sulla scacchiera classica, gioca il finale in modo esatto; Molto difficile guarda più lontano di tutti.&lt;/p&gt;</translation>
@@ -239,13 +239,13 @@
         <translation type="vanished">Molto difficile</translation>
     </message>
     <message>
-        <location line="-49"/>
+        <location line="-55"/>
         <source>%1: 0 / 64</source>
         <extracomment>A score line before the first game: %1 is a colour&apos;s name. Room: 123 pixels.</extracomment>
         <translation>%1: 0 / 64</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+9"/>
         <source>About Lumen Tessera</source>
         <extracomment>The title of the About box.</extracomment>
         <translation>Informazioni su Lumen Tessera</translation>
@@ -286,6 +286,12 @@
         <source>&lt;p&gt;Players take turns placing a disc of their colour on an empty cell. A disc may only go where it closes, in at least one of the eight straight directions, a line of other colours&apos; discs against a disc of the mover&apos;s own; every disc so enclosed turns to the mover&apos;s colour, one after another. A player who cannot place a disc passes. The game ends when the board is full, when only one colour is left or when nobody can move; the colour with the most discs wins.&lt;/p&gt;&lt;p&gt;The Settings panel chooses the number of players, the board&apos;s size, how many of the players (counted from White) the computer plays, and who begins; &quot;Create New Game&quot; starts a game with them. Below it, a score line for each colour counts its discs and marks the colour to move.&lt;/p&gt;&lt;p&gt;With the mouse: the marked cells are the legal moves, the lines from the cell under the pointer show which discs it would capture, and a click plays the cell.&lt;/p&gt;&lt;p&gt;With the keys, while the board has the focus (it is the first stop of Tab):&lt;/p&gt;&lt;ul&gt;&lt;li&gt;arrow keys: move the pointer cell;&lt;/li&gt;&lt;li&gt;Page Down / Page Up: go to the next / previous legal cell;&lt;/li&gt;&lt;li&gt;Space: play the pointer cell;&lt;/li&gt;&lt;li&gt;Tab: go to the next control; Enter or Escape: end the program;&lt;/li&gt;&lt;li&gt;F1: open this window.&lt;/li&gt;&lt;/ul&gt;</source>
         <extracomment>The help window&apos;s text, in HTML: keep the tags. Name the panel, the button and the colours as the window shows them, the keys as your keyboards label them, and use the same words for a move, a pass and the computer as the rest of the game.</extracomment>
         <translation>&lt;p&gt;I giocatori, a turno, posano una pedina del proprio colore su una casella vuota. Una pedina si può posare solo dove chiude, in almeno una delle otto direzioni in linea retta, una fila di pedine di altri colori contro una pedina propria; ogni pedina così racchiusa passa, una dopo l&apos;altra, al colore di chi muove. Chi non può posare una pedina passa il turno. La partita finisce quando la scacchiera è piena, quando resta un solo colore o quando nessuno può muovere; vince il colore con più pedine.&lt;/p&gt;&lt;p&gt;Nel riquadro «Impostazioni» si scelgono il numero di giocatori, le dimensioni della scacchiera, quanti giocatori (contando da Bianco) muove il computer e chi inizia; «Nuova partita» avvia una partita con queste scelte. Sotto, una riga di punteggio per ogni colore conta le sue pedine e indica il colore di turno.&lt;/p&gt;&lt;p&gt;Con il mouse: le caselle segnate sono le mosse valide, le linee che partono dalla casella sotto il puntatore mostrano quali pedine girerebbe, e un clic gioca la casella.&lt;/p&gt;&lt;p&gt;Con la tastiera, quando la scacchiera ha il focus (è la prima fermata del tasto Tab):&lt;/p&gt;&lt;ul&gt;&lt;li&gt;frecce: spostare il cursore;&lt;/li&gt;&lt;li&gt;Pag giù / Pag su: andare alla casella valida successiva / precedente;&lt;/li&gt;&lt;li&gt;Spazio: giocare la casella del cursore;&lt;/li&gt;&lt;li&gt;Tab: passare al controllo successivo; Invio o Esc: chiudere il programma;&lt;/li&gt;&lt;li&gt;F1: aprire questa finestra.&lt;/li&gt;&lt;/ul&gt;</translation>
+    </message>
+    <message>
+        <location line="-27"/>
+        <source>End the game and close the program?</source>
+        <extracomment>Read out by a screen reader when a key would close the game; No is the default answer.</extracomment>
+        <translation>Terminare la partita e chiudere il programma?</translation>
     </message>
 </context>
 <context>
@@ -419,20 +425,19 @@
         <extracomment>Text and title of a box that only a fault shows: the computer found no cell to play.</extracomment>
         <translation>PROBLEMA</translation>
     </message>
-    <message numerus="yes">
-        <location line="+9"/>
-        <source>%1 plays column %2, row %3, turning %n discs</source>
-        <extracomment>Said by a screen reader after each move: %1 is the colour&apos;s name, %2 the column, %3 the row (both counted from 1), %n the discs the move turns.</extracomment>
-        <translation>
-            <numerusform>%1 gioca in colonna %2, riga %3 e gira %n pedina</numerusform>
-            <numerusform>%1 gioca in colonna %2, riga %3 e gira %n pedine</numerusform>
-        </translation>
-    </message>
     <message>
-        <location line="+20"/>
+        <location line="+37"/>
         <source>the computer plays %1 at %2</source>
         <extracomment>Part of the new game&apos;s announcement: %1 is the list of the colours the computer plays (&quot;White and Black&quot;), %2 its level of play, one of the entries of the &quot;Computer Player Inteligence:&quot; list (&quot;Very Difficult&quot;).</extracomment>
         <translation>il computer gioca %1, livello %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 plays column %2, row %3, turning %n discs</source>
+        <extracomment>Said by a screen reader after each move: %1 is the colour&apos;s name, %2 the column, %3 the row (both counted from 1), %n the discs the move turns.</extracomment>
+        <translation type="vanished">
+            <numerusform>%1 gioca in colonna %2, riga %3 e gira %n pedina</numerusform>
+            <numerusform>%1 gioca in colonna %2, riga %3 e gira %n pedine</numerusform>
+        </translation>
     </message>
     <message>
         <source>%1 plays column %2, row %3, turning 1 disc</source>
@@ -440,7 +445,7 @@
         <translation type="vanished">%1 gioca in colonna %2, riga %3 e gira 1 pedina</translation>
     </message>
     <message>
-        <location line="-15"/>
+        <location line="-22"/>
         <source>%1 to move; %2</source>
         <extracomment>Said by a screen reader when the turn passes on: %1 is the colour to move, %2 the list of the colours with their discs (&quot;White 2, Black 3&quot;).</extracomment>
         <translation>tocca a %1; %2</translation>
@@ -452,7 +457,7 @@
         <translation>%1 %2</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+15"/>
         <source>New game, %1 by %1, %2 players, %3; %4 moves first</source>
         <extracomment>Said by a screen reader when a game starts: %1 is the board&apos;s side (8 for 8 by 8), %2 the number of players, %3 &quot;the computer plays ...&quot; or &quot;no computer player&quot;, %4 the colour that moves first. Call the game as the &quot;Create New Game&quot; button does.</extracomment>
         <translation>Nuova partita, %1 per %1, %2 giocatori, %3; inizia %4</translation>
@@ -480,6 +485,27 @@
         <extracomment>Between the last two items of a spoken list of colours (&quot;White, Black and Red&quot;).</extracomment>
         <translation> e </translation>
     </message>
+    <message numerus="yes">
+        <location line="-34"/>
+        <source>%1: column %2, row %3, %n discs</source>
+        <extracomment>Said by a screen reader after each move, the computer&apos;s too, so keep it as short: %1 is the colour&apos;s name, %2 the column, %3 the row (both counted from 1), %n the discs it turns.</extracomment>
+        <translation>
+            <numerusform>%1: colonna %2, riga %3, %n pedina</numerusform>
+            <numerusform>%1: colonna %2, riga %3, %n pedine</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>%1; %2</source>
+        <extracomment>Said once when a game ends; %1 is the result, %2 the colours with their discs.</extracomment>
+        <translation>%1; %2</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>not a legal move</source>
+        <extracomment>Said when the player presses Space on a cell where no disc may go.</extracomment>
+        <translation>mossa non valida</translation>
+    </message>
 </context>
 <context>
     <name>ViewTexts</name>
@@ -490,7 +516,7 @@
         <translation>Scacchiera, %1 per %1, tocca a %2</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+9"/>
         <source>column %1, row %2: %3</source>
         <extracomment>A board cell, as a screen reader says it: %1 is the column, %2 the row (both counted from 1), %3 what the cell holds: a colour&apos;s name, &quot;empty&quot; or &quot;empty, legal move, ...&quot;.</extracomment>
         <translation>colonna %1, riga %2: %3</translation>
@@ -516,10 +542,21 @@
         <translation type="vanished">vuota, mossa valida, gira 1 pedina</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>%1 to move</source>
         <extracomment>The board&apos;s description, which a screen reader&apos;s Where Am I reads: %1 is the colour to move.</extracomment>
-        <translation>tocca a %1</translation>
+        <translation type="vanished">tocca a %1</translation>
+    </message>
+    <message>
+        <location line="-12"/>
+        <source>Board, %1 by %1, game over: %2</source>
+        <extracomment>The board&apos;s name once its game has ended: %1 is the board&apos;s side (8 for 8 by 8), %2 the result, such as &quot;White has won the game&quot;.</extracomment>
+        <translation>Scacchiera, %1 per %1, partita finita: %2</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>game over: %1</source>
+        <extracomment>Read after a cell once the game has ended; %1 is the result, such as &quot;White has won the game&quot;.</extracomment>
+        <translation>partita finita: %1</translation>
     </message>
 </context>
 <context>

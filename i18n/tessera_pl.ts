@@ -208,7 +208,7 @@
         <translation>1 gracz</translation>
     </message>
     <message>
-        <location line="+66"/>
+        <location line="+72"/>
         <source>&lt;p&gt;The &quot;Computer Player Inteligence:&quot; list sets how well the computer plays. Very Easy picks a legal cell at random; Easy looks one move ahead; Normal a few moves; Difficult looks deeper and, in a two-player game on the classic board, plays the end exactly; Very Difficult looks deepest.&lt;/p&gt;</source>
         <extracomment>The help window&apos;s paragraph on the computer&apos;s levels, in HTML: keep the tags. Name the list and its five entries as the settings panel shows them.</extracomment>
         <translation>&lt;p&gt;Lista „Poziom komputera:” określa, jak dobrze gra komputer. Bardzo łatwy wybiera losowo dozwolone pole; Łatwy patrzy jeden ruch naprzód; Normalny kilka ruchów; Trudny patrzy dalej i w grze dwóch graczy na klasycznej planszy rozgrywa końcówkę dokładnie; Bardzo trudny patrzy najdalej.&lt;/p&gt;</translation>
@@ -239,13 +239,13 @@
         <translation type="vanished">Bardzo trudny</translation>
     </message>
     <message>
-        <location line="-49"/>
+        <location line="-55"/>
         <source>%1: 0 / 64</source>
         <extracomment>A score line before the first game: %1 is a colour&apos;s name. Room: 123 pixels.</extracomment>
         <translation>%1: 0 / 64</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+9"/>
         <source>About Lumen Tessera</source>
         <extracomment>The title of the About box.</extracomment>
         <translation>O programie Lumen Tessera</translation>
@@ -286,6 +286,12 @@
         <source>&lt;p&gt;Players take turns placing a disc of their colour on an empty cell. A disc may only go where it closes, in at least one of the eight straight directions, a line of other colours&apos; discs against a disc of the mover&apos;s own; every disc so enclosed turns to the mover&apos;s colour, one after another. A player who cannot place a disc passes. The game ends when the board is full, when only one colour is left or when nobody can move; the colour with the most discs wins.&lt;/p&gt;&lt;p&gt;The Settings panel chooses the number of players, the board&apos;s size, how many of the players (counted from White) the computer plays, and who begins; &quot;Create New Game&quot; starts a game with them. Below it, a score line for each colour counts its discs and marks the colour to move.&lt;/p&gt;&lt;p&gt;With the mouse: the marked cells are the legal moves, the lines from the cell under the pointer show which discs it would capture, and a click plays the cell.&lt;/p&gt;&lt;p&gt;With the keys, while the board has the focus (it is the first stop of Tab):&lt;/p&gt;&lt;ul&gt;&lt;li&gt;arrow keys: move the pointer cell;&lt;/li&gt;&lt;li&gt;Page Down / Page Up: go to the next / previous legal cell;&lt;/li&gt;&lt;li&gt;Space: play the pointer cell;&lt;/li&gt;&lt;li&gt;Tab: go to the next control; Enter or Escape: end the program;&lt;/li&gt;&lt;li&gt;F1: open this window.&lt;/li&gt;&lt;/ul&gt;</source>
         <extracomment>The help window&apos;s text, in HTML: keep the tags. Name the panel, the button and the colours as the window shows them, the keys as your keyboards label them, and use the same words for a move, a pass and the computer as the rest of the game.</extracomment>
         <translation>&lt;p&gt;Gracze na zmianę kładą pionek swojego koloru na pustym polu. Pionek można położyć tylko tam, gdzie w co najmniej jednym z ośmiu prostych kierunków zamyka linię pionków innych kolorów własnym pionkiem; każdy tak otoczony pionek, jeden po drugim, zmienia kolor na kolor gracza wykonującego ruch. Gracz, który nie może położyć pionka, traci kolejkę. Gra kończy się, gdy plansza jest pełna, gdy został tylko jeden kolor albo gdy nikt nie może wykonać ruchu; wygrywa kolor z największą liczbą pionków.&lt;/p&gt;&lt;p&gt;W panelu „Ustawienia” wybiera się liczbę graczy, rozmiar planszy, iloma graczami (licząc od Białych) gra komputer oraz kto zaczyna; „Nowa gra” rozpoczyna grę z tymi ustawieniami. Pod nim wiersz wyniku każdego koloru liczy jego pionki i oznacza kolor, który ma ruch.&lt;/p&gt;&lt;p&gt;Myszą: zaznaczone pola to dozwolone ruchy, linie wychodzące z pola pod wskaźnikiem pokazują, które pionki zostałyby odwrócone, a kliknięcie wykonuje ruch na to pole.&lt;/p&gt;&lt;p&gt;Klawiaturą, gdy plansza ma fokus (jest pierwszym przystankiem klawisza Tab):&lt;/p&gt;&lt;ul&gt;&lt;li&gt;strzałki: przesuwanie kursora;&lt;/li&gt;&lt;li&gt;Page Down / Page Up: przejście do następnego / poprzedniego dozwolonego pola;&lt;/li&gt;&lt;li&gt;spacja: ruch na pole pod kursorem;&lt;/li&gt;&lt;li&gt;Tab: przejście do następnej kontrolki; Enter lub Escape: zakończenie programu;&lt;/li&gt;&lt;li&gt;F1: otwarcie tego okna.&lt;/li&gt;&lt;/ul&gt;</translation>
+    </message>
+    <message>
+        <location line="-27"/>
+        <source>End the game and close the program?</source>
+        <extracomment>Read out by a screen reader when a key would close the game; No is the default answer.</extracomment>
+        <translation>Zakończyć grę i zamknąć program?</translation>
     </message>
 </context>
 <context>
@@ -419,21 +425,20 @@
         <extracomment>Text and title of a box that only a fault shows: the computer found no cell to play.</extracomment>
         <translation>PROBLEM</translation>
     </message>
+    <message>
+        <location line="+37"/>
+        <source>the computer plays %1 at %2</source>
+        <extracomment>Part of the new game&apos;s announcement: %1 is the list of the colours the computer plays (&quot;White and Black&quot;), %2 its level of play, one of the entries of the &quot;Computer Player Inteligence:&quot; list (&quot;Very Difficult&quot;).</extracomment>
+        <translation>komputer: %1, poziom: %2</translation>
+    </message>
     <message numerus="yes">
-        <location line="+9"/>
         <source>%1 plays column %2, row %3, turning %n discs</source>
         <extracomment>Said by a screen reader after each move: %1 is the colour&apos;s name, %2 the column, %3 the row (both counted from 1), %n the discs the move turns.</extracomment>
-        <translation>
+        <translation type="vanished">
             <numerusform>%1: kolumna %2, wiersz %3, odwracają %n pionek</numerusform>
             <numerusform>%1: kolumna %2, wiersz %3, odwracają %n pionki</numerusform>
             <numerusform>%1: kolumna %2, wiersz %3, odwracają %n pionków</numerusform>
         </translation>
-    </message>
-    <message>
-        <location line="+20"/>
-        <source>the computer plays %1 at %2</source>
-        <extracomment>Part of the new game&apos;s announcement: %1 is the list of the colours the computer plays (&quot;White and Black&quot;), %2 its level of play, one of the entries of the &quot;Computer Player Inteligence:&quot; list (&quot;Very Difficult&quot;).</extracomment>
-        <translation>komputer: %1, poziom: %2</translation>
     </message>
     <message>
         <source>%1 plays column %2, row %3, turning 1 disc</source>
@@ -441,7 +446,7 @@
         <translation type="vanished">%1: kolumna %2, wiersz %3, odwracają 1 pionek</translation>
     </message>
     <message>
-        <location line="-15"/>
+        <location line="-22"/>
         <source>%1 to move; %2</source>
         <extracomment>Said by a screen reader when the turn passes on: %1 is the colour to move, %2 the list of the colours with their discs (&quot;White 2, Black 3&quot;).</extracomment>
         <translation>ruch: %1; %2</translation>
@@ -453,7 +458,7 @@
         <translation>%1 %2</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+15"/>
         <source>New game, %1 by %1, %2 players, %3; %4 moves first</source>
         <extracomment>Said by a screen reader when a game starts: %1 is the board&apos;s side (8 for 8 by 8), %2 the number of players, %3 &quot;the computer plays ...&quot; or &quot;no computer player&quot;, %4 the colour that moves first. Call the game as the &quot;Create New Game&quot; button does.</extracomment>
         <translation>Nowa gra, plansza %1 na %1, graczy: %2, %3; zaczynają %4</translation>
@@ -481,6 +486,28 @@
         <extracomment>Between the last two items of a spoken list of colours (&quot;White, Black and Red&quot;).</extracomment>
         <translation> i </translation>
     </message>
+    <message numerus="yes">
+        <location line="-34"/>
+        <source>%1: column %2, row %3, %n discs</source>
+        <extracomment>Said by a screen reader after each move, the computer&apos;s too, so keep it as short: %1 is the colour&apos;s name, %2 the column, %3 the row (both counted from 1), %n the discs it turns.</extracomment>
+        <translation>
+            <numerusform>%1: kolumna %2, wiersz %3, %n pionek</numerusform>
+            <numerusform>%1: kolumna %2, wiersz %3, %n pionki</numerusform>
+            <numerusform>%1: kolumna %2, wiersz %3, %n pionków</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>%1; %2</source>
+        <extracomment>Said once when a game ends; %1 is the result, %2 the colours with their discs.</extracomment>
+        <translation>%1; %2</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>not a legal move</source>
+        <extracomment>Said when the player presses Space on a cell where no disc may go.</extracomment>
+        <translation>niedozwolony ruch</translation>
+    </message>
 </context>
 <context>
     <name>ViewTexts</name>
@@ -491,7 +518,7 @@
         <translation>Plansza %1 na %1, ruch: %2</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+9"/>
         <source>column %1, row %2: %3</source>
         <extracomment>A board cell, as a screen reader says it: %1 is the column, %2 the row (both counted from 1), %3 what the cell holds: a colour&apos;s name, &quot;empty&quot; or &quot;empty, legal move, ...&quot;.</extracomment>
         <translation>kolumna %1, wiersz %2: %3</translation>
@@ -518,10 +545,21 @@
         <translation type="vanished">puste, dozwolony ruch, odwraca 1 pionek</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>%1 to move</source>
         <extracomment>The board&apos;s description, which a screen reader&apos;s Where Am I reads: %1 is the colour to move.</extracomment>
-        <translation>ruch: %1</translation>
+        <translation type="vanished">ruch: %1</translation>
+    </message>
+    <message>
+        <location line="-12"/>
+        <source>Board, %1 by %1, game over: %2</source>
+        <extracomment>The board&apos;s name once its game has ended: %1 is the board&apos;s side (8 for 8 by 8), %2 the result, such as &quot;White has won the game&quot;.</extracomment>
+        <translation>Plansza %1 na %1, koniec gry: %2</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>game over: %1</source>
+        <extracomment>Read after a cell once the game has ended; %1 is the result, such as &quot;White has won the game&quot;.</extracomment>
+        <translation>koniec gry: %1</translation>
     </message>
 </context>
 <context>

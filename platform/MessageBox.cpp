@@ -21,6 +21,7 @@ namespace {
 std::function<void()> g_clock;
 int g_clockMs = kMessageClockMs;
 MessageHook g_hook;
+QuestionHook g_questionHook;
 QList<QPointer<QMessageBox>> g_openBoxes;
 QPointer<QWidget> g_pOwner;
 
@@ -66,22 +67,19 @@ void SetMessageClock(std::function<void()> tick, int nIntervalMs)
 
 void SetMessageHook(MessageHook hook) { g_hook = std::move(hook); }
 
+void SetQuestionHook(QuestionHook hook) { g_questionHook = std::move(hook); }
+
 void SetMessageOwner(QWidget* pOwner) { g_pOwner = pOwner; }
 
-void ShowMessage(const QString& text, const QString& caption, MessageIcon icon)
-{
-    if (g_hook) {
-        // Copied, so that a hook may replace itself while it runs.
-        MessageHook hook = g_hook;
-        hook(text, caption);
-        return;
-    }
+namespace {
 
-    QMessageBox box(icon == MessageIcon::Exclamation ? QMessageBox::Warning : QMessageBox::NoIcon,
-        caption, text, QMessageBox::Ok);
+// Shows the box tied to the game's window, with the keyboard, until it is answered; with
+// bTick, the game clock registered with SetMessageClock runs while it is open.
+void RunBox(QMessageBox& box, bool bTick)
+{
     box.setTextFormat(Qt::PlainText);
 
-    // The game clock's own timer is blocked in the slot that opened this box; a second
+    // The game clock's own timer is blocked in the slot that opened a message; a second
     // timer stands in for it until the box closes.
     QTimer clock;
     clock.setInterval(g_clockMs);
@@ -89,7 +87,8 @@ void ShowMessage(const QString& text, const QString& caption, MessageIcon icon)
         if (g_clock)
             g_clock();
     });
-    clock.start();
+    if (bTick)
+        clock.start();
 
     // The box blocks no window: the game's window stays usable while it is open, as it
     // would beside any other top-level window. Qt lets no window take input beside a modal
@@ -128,6 +127,34 @@ void ShowMessage(const QString& text, const QString& caption, MessageIcon icon)
         loop.exec();
     }
     g_openBoxes.removeAll(&box);
+}
+
+} // namespace
+
+void ShowMessage(const QString& text, const QString& caption, MessageIcon icon)
+{
+    if (g_hook) {
+        // Copied, so that a hook may replace itself while it runs.
+        MessageHook hook = g_hook;
+        hook(text, caption);
+        return;
+    }
+    QMessageBox box(icon == MessageIcon::Exclamation ? QMessageBox::Warning : QMessageBox::NoIcon,
+        caption, text, QMessageBox::Ok);
+    RunBox(box, true);
+}
+
+bool AskQuestion(const QString& text, const QString& caption)
+{
+    if (g_questionHook) {
+        QuestionHook hook = g_questionHook;
+        return hook(text, caption);
+    }
+    QMessageBox box(QMessageBox::Question, caption, text, QMessageBox::Yes | QMessageBox::No);
+    box.setDefaultButton(QMessageBox::No);
+    box.setEscapeButton(QMessageBox::No);
+    RunBox(box, false);
+    return box.clickedButton() == box.button(QMessageBox::Yes);
 }
 
 void CloseAllMessages()

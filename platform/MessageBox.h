@@ -17,6 +17,11 @@ enum class MessageIcon { None, Exclamation };
 // box closes. Returns when the box is closed.
 void ShowMessage(const QString& text, const QString& caption, MessageIcon icon = MessageIcon::None);
 
+// A question with the buttons Yes and No, tied to the game's window as a message is, with No
+// the default and Escape's answer. It is asked from a key, not from a tick, so the game clock
+// goes on by itself meanwhile. Returns true for Yes.
+bool AskQuestion(const QString& text, const QString& caption);
+
 // The game clock's period; the box's stand-in clock runs at it unless told otherwise.
 constexpr int kMessageClockMs = kTickMs;
 
@@ -38,3 +43,8 @@ void CloseAllMessages();
 // returning, which closes the box. An empty function restores the real box.
 using MessageHook = std::function<void(const QString& text, const QString& caption)>;
 void SetMessageHook(MessageHook hook);
+
+// Tests answer questions through this hook instead: it receives the text and the caption and
+// returns the answer. An empty function restores the real box.
+using QuestionHook = std::function<bool(const QString& text, const QString& caption)>;
+void SetQuestionHook(QuestionHook hook);

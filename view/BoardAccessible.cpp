@@ -6,6 +6,7 @@
 #include <QAccessibleWidget>
 
 #include "engine/PixelMap.h"
+#include "flow/Announcements.h"
 #include "flow/BoardCtrl.h"
 #include "flow/FlowTexts.h"
 #include "platform/Announce.h"
@@ -53,10 +54,12 @@ public:
             return QString();
         if (t == QAccessible::Name)
             return CellName(*m_pBoard, m_nX, m_nY);
-        // Whose turn it is, for Where Am I on the focused cell, which reads a cell's
-        // description last. Orca also speaks it after the cell at every move of the focus.
-        if (t == QAccessible::Description && state().focused)
-            return ViewTr(kTurnDescriptionFormat).arg(ColourName(m_pBoard->m_nCurrentPlayer));
+        // Once the game is over, the focused cell says so, for Where Am I, which reads a
+        // cell's description last. Orca speaks it after the cell at every move of the focus
+        // too, which is why it holds no turn while the game goes on: the turn comes in its
+        // own announcement, and an arrow key says the cell alone.
+        if (t == QAccessible::Description && state().focused && m_pBoard->m_bGameOver)
+            return ViewTr(kGameOverDescriptionFormat).arg(ResultText(*m_pBoard));
         return QString();
     }
     void setText(QAccessible::Text, const QString&) override { }
@@ -139,6 +142,8 @@ public:
     {
         if (t != QAccessible::Name)
             return QAccessibleWidget::text(t);
+        if (Board()->m_bGameOver)
+            return ViewTr(kBoardOverFormat).arg(Board()->m_nBoardSize).arg(ResultText(*Board()));
         return ViewTr(kBoardNameFormat)
             .arg(Board()->m_nBoardSize)
             .arg(ColourName(Board()->m_nCurrentPlayer));

@@ -8,6 +8,8 @@
 
 #include "engine/PixelMap.h"
 #include "flow/BoardCtrl.h"
+#include "flow/FlowTexts.h"
+#include "platform/Announce.h"
 
 namespace {
 
@@ -92,7 +94,10 @@ bool CBoardCtrl::OnKeyDown(int nKey)
         break;
     case Qt::Key_Space:
         m_bPointerMovedByKeys = true;
-        // Exactly a click on the cell, with all of the click path's rules.
+        // Exactly a click on the cell, with all of the click path's rules. A screen reader
+        // hears the move from there, or else that the cell cannot be played now.
+        if (onBoard && !IsLegalMove(m_nCellX, m_nCellY))
+            Announce(*this, [] { return FlowTr(kNotLegalAnnouncement); });
         if (onBoard)
             OnLButtonDown(
                 0, QPoint(CellToPixel(m_nCellX, width(), n), CellToPixel(m_nCellY, height(), n)));

@@ -14,11 +14,13 @@
 #include <QWindow>
 
 #include <optional>
+#include <string_view>
 
 #include "app/AboutDlg.h"
 #include "app/AppTexts.h"
 #include "app/HelpWnd.h"
 #include "app/Translations.h"
+#include "platform/ScreenReader.h"
 #include "view/ViewTexts.h"
 
 namespace {
@@ -325,17 +327,21 @@ TEST_P(LanguageTest, TheGameSpeaksTheLanguage)
     EXPECT_EQ(said.join(' ').contains(english), GetParam().isEmpty())
         << said.join('|').toStdString();
 
-    // The counted word for 1, 2, 5, 22 and 25 discs: three forms in Polish and Russian.
-    const QString forms = GetParam() == "pl" ? "pionek pionki pionków pionki pionków"
-        : GetParam() == "ru" ? "фишку фишки фишек фишки фишек"
-                             : "";
+    // The counted word for 1, 2, 5, 22 and 25 discs: three forms in Polish and Russian, where
+    // the move names its discs and the cell the discs it turns.
+    const QStringList forms = GetParam() == "pl"
+        ? QStringList(2, "pionek pionki pionków pionki pionków")
+        : GetParam() == "ru"
+        ? QStringList { "фишка фишки фишек фишки фишек", "фишку фишки фишек фишки фишек" }
+        : QStringList();
     QStringList moves, cells;
     for (const int n : { 1, 2, 5, 22, 25 }) {
         moves << FlowTr(kMoveAnnouncementFormat, n).section(' ', -1);
         cells << ViewTr(kLegalCellFormat, n).section(' ', -1);
     }
-    for (const QStringList& words : { moves, cells })
-        EXPECT_TRUE(forms.isEmpty() || words.join(' ') == forms) << words.join(' ').toStdString();
+    const QStringList counted = { moves.join(' '), cells.join(' ') };
+    EXPECT_TRUE(forms.isEmpty() || counted == forms)
+        << moves.join(' ').toStdString() << " / " << cells.join(' ').toStdString();
 }
 
 TEST_F(MainDlgTest, MenuBarHoldsGameAndAboutAndBindsNoKeys)
@@ -387,16 +393,19 @@ TEST_F(MainDlgTest, OpenSaveAndTheirKeysChangeNothing)
 }
 
 // Enter means OK unless the focus is on Create New Game, which it presses; Escape, the
-// close box and Exit end the window too. Whichever way, the clock stops with it.
+// close box and Exit end the window too. Whichever way, the clock stops with it. While a
+// screen reader runs, Enter and Escape first ask, and No keeps the game.
 TEST_F(MainDlgTest, KeysAndExitEndTheWindowOrPressTheFocusedButton)
 {
     enum class Way { Key, Exit, CloseBox };
+    enum class Reader { Off, SaysNo, SaysYes };
     struct Case {
         Way way;
         const char* focus;
         Qt::Key key;
         Qt::KeyboardModifiers modifiers;
         int result; // -1: the window stays open
+        Reader reader = Reader::Off;
     };
     const Case cases[] = {
         { Way::Key, "1008", Qt::Key_Return, {}, QDialog::Accepted },
@@ -409,9 +418,16 @@ TEST_F(MainDlgTest, KeysAndExitEndTheWindowOrPressTheFocusedButton)
         { Way::Key, "1007", Qt::Key_Enter, Qt::KeypadModifier, -1 },
         { Way::Exit, "1008", Qt::Key_unknown, {}, QDialog::Accepted },
         { Way::CloseBox, "1008", Qt::Key_unknown, {}, QDialog::Rejected },
+        { Way::Key, "1008", Qt::Key_Return, {}, -1, Reader::SaysNo },
+        { Way::Key, "1008", Qt::Key_Enter, Qt::KeypadModifier, -1, Reader::SaysNo },
+        { Way::Key, "1002", Qt::Key_Escape, {}, -1, Reader::SaysNo },
+        { Way::Key, "1008", Qt::Key_Escape, {}, QDialog::Rejected, Reader::SaysYes },
+        { Way::Key, "1007", Qt::Key_Return, {}, -1, Reader::SaysNo },
+        { Way::Exit, "1008", Qt::Key_unknown, {}, QDialog::Accepted, Reader::SaysNo },
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.focus << " key " << c.key << " way " << int(c.way));
+        SCOPED_TRACE(testing::Message() << c.focus << " key " << c.key << " way " << int(c.way)
+                                        << " reader " << int(c.reader));
         Reopen();
         CMainDlg& dlg = Dlg();
         dlg.show();
@@ -420,6 +436,12 @@ TEST_F(MainDlgTest, KeysAndExitEndTheWindowOrPressTheFocusedButton)
         ClickCell(4, 2);
         const unsigned generation = Board().m_nGeneration;
         Control(dlg, c.focus).setFocus();
+        int nQuestions = 0;
+        SetScreenReaderForTests(c.reader != Reader::Off);
+        SetQuestionHook([&](const QString&, const QString&) {
+            ++nQuestions;
+            return c.reader == Reader::SaysYes;
+        });
 
         switch (c.way) {
         case Way::Key:
@@ -432,11 +454,17 @@ TEST_F(MainDlgTest, KeysAndExitEndTheWindowOrPressTheFocusedButton)
             dlg.close();
             break;
         }
+        SetScreenReaderForTests(false);
+        SetQuestionHook(nullptr);
 
+        const bool bNewGame = std::string_view(c.focus) == "1007";
+        EXPECT_EQ(nQuestions, c.reader != Reader::Off && c.way == Way::Key && !bNewGame);
         if (c.result < 0) {
             EXPECT_TRUE(dlg.isVisible());
-            EXPECT_EQ(Board().m_nGeneration, generation + 1);
-            EXPECT_EQ(Grid(), kStart8[0]);
+            EXPECT_EQ(Board().m_nGeneration, generation + bNewGame);
+            if (bNewGame) {
+                EXPECT_EQ(Grid(), kStart8[0]);
+            }
             EXPECT_TRUE(dlg.m_gameClock.isActive());
         } else {
             EXPECT_FALSE(dlg.isVisible());

@@ -217,6 +217,8 @@ TEST_F(SetupPanelTest, SelectionsWaitForTheNextPress)
     // the program, and the search with it.
     EXPECT_TRUE(Board().IsComputerThinking());
     EXPECT_EQ(Board().m_bAwaitingClick, 0);
+    // (Once the list's own Enter has passed: see CMainDlg::eventFilter.)
+    QCoreApplication::processEvents();
     QTest::keyClick(&Board(), Qt::Key_Escape);
     EXPECT_FALSE(Board().IsComputerThinking());
 }

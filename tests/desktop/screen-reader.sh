@@ -60,6 +60,11 @@ PYTHON
         ((SECONDS < deadline)) || return 1
         sleep 0.05
     done
+    # A desktop that starts its screen reader says so on the accessibility bus
+    # (ScreenReaderEnabled); Orca started by hand does not, so the session does it here.
+    dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus \
+        org.freedesktop.DBus.Properties.Set string:org.a11y.Status string:ScreenReaderEnabled \
+        variant:boolean:true >/dev/null
 }
 
 # stop_session: ends whatever is in pids, the last started first, each after what it started

@@ -132,9 +132,10 @@ TEST_F(TurnControllerTest, ColourWithoutDiscsIsSkippedSilently)
     EXPECT_TRUE(m_messages.empty());
 }
 
-// A screen reader hears each new game, each move with the discs it turns and each turn that
-// passes on, once, whoever moves: nothing while the discs turn, the turn after a pass's box,
-// and only the colours that have discs.
+// A screen reader hears each new game and each move with the discs it turns, once, whoever
+// moves; the turn only when it comes to a human (a computer's turn is over at once), after a
+// pass's box too, with only the colours that have discs; nothing while the discs turn; the
+// result with every colour's discs; and Space on a cell it cannot play.
 TEST_F(TurnControllerTest, ScreenReaderHearsEachGameMoveAndTurnOnce)
 {
     struct Case {
@@ -143,26 +144,31 @@ TEST_F(TurnControllerTest, ScreenReaderHearsEachGameMoveAndTurnOnce)
         int n;
         std::vector<Cell> clicks;
         QStringList heard;
+        bool bSpace = false; // the clicks are the pointer cell and Space
     };
     const Case cases[] = {
         { 2, 1, kBlack, {}, 8, { { 3, 2 } },
             { "New game, 8 by 8, 2 players, the computer plays White at Very Easy; Black moves "
               "first",
-                "Black plays column 4, row 3, turning 1 disc", "White to move; White 1, Black 4",
-                "White plays column 3, row 3, turning 1 disc",
+                "Black: column 4, row 3, 1 disc", "White: column 3, row 3, 1 disc",
                 "Black to move; White 3, Black 3" } },
         { 3, 2, kWhite, {}, 10, {},
             { "New game, 10 by 10, 3 players, the computer plays White and Black at Very "
               "Easy; White moves first",
-                "White plays column 3, row 5, turning 1 disc",
-                "Black to move; White 4, Black 1, Red 2",
-                "Black plays column 4, row 6, turning 1 disc",
+                "White: column 3, row 5, 1 disc", "Black: column 4, row 6, 1 disc",
                 "Red to move; White 3, Black 3, Red 2" } },
         { 2, 0, kWhite, kBlackMustPass, 8, { { 2, 0 } },
-            { "White plays column 3, row 1, turning 1 disc", "White to move; White 4, Black 1" } },
+            { "White: column 3, row 1, 1 disc", "White to move; White 4, Black 1" } },
         { 3, 0, kWhite, { "WRR.....", "........", "........", "...WB...", "...BW..." }, 8,
             { { 3, 0 } },
-            { "White plays column 4, row 1, turning 2 discs", "Black to move; White 6, Black 2" } },
+            { "White: column 4, row 1, 2 discs", "Black to move; White 6, Black 2" } },
+        { 2, 0, kWhite, { "WB......" }, 8, { { 2, 0 } },
+            { "White: column 3, row 1, 1 disc", "White has won the game; White 3, Black 0" } },
+        { 2, 0, kWhite, {}, 8, { { 0, 0 }, { 4, 2 } },
+            { "New game, 8 by 8, 2 players, no computer player; White moves first",
+                "not a legal move", "White: column 5, row 3, 1 disc",
+                "Black to move; White 4, Black 1" },
+            true },
     };
     for (const Case& c : cases) {
         CSharedRandom::SetState(1);
@@ -178,7 +184,13 @@ TEST_F(TurnControllerTest, ScreenReaderHearsEachGameMoveAndTurnOnce)
         };
         settle();
         for (const Cell& click : c.clicks) {
-            Click(click.first, click.second);
+            if (c.bSpace) {
+                m_board.m_nCellX = click.first;
+                m_board.m_nCellY = click.second;
+                m_board.OnKeyDown(Qt::Key_Space);
+            } else {
+                Click(click.first, click.second);
+            }
             settle();
         }
         EXPECT_EQ(heard, c.heard);

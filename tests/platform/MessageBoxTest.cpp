@@ -161,6 +161,24 @@ TEST_F(MessageBoxTest, BoxTakesTheKeyboardAndGivesItBack)
     }
 }
 
+// A question comes up with the keyboard on No: Return and Escape answer No, only Yes says yes.
+TEST_F(MessageBoxTest, QuestionAnswersNoUnlessYesIsChosen)
+{
+    for (Qt::Key key : { Qt::Key_Return, Qt::Key_Escape, Qt::Key_Y }) {
+        SCOPED_TRACE(key);
+        QTimer answer;
+        QObject::connect(&answer, &QTimer::timeout, [&] {
+            if (auto* pBox = qobject_cast<QMessageBox*>(QApplication::activeWindow())) {
+                EXPECT_EQ(QApplication::focusWidget(), pBox->button(QMessageBox::No));
+                answer.stop();
+                QTest::keyClick(QApplication::focusWidget(), key);
+            }
+        });
+        answer.start(kFastClockMs);
+        EXPECT_EQ(AskQuestion("End the game?", "Lumen"), key == Qt::Key_Y);
+    }
+}
+
 TEST_F(MessageBoxTest, CloseAllMessagesClosesNestedBoxesAndTheClockStops)
 {
     int depthSeen = 0;

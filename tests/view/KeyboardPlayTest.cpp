@@ -125,9 +125,15 @@ TEST_F(KeyboardPlay, BoardReadsAsATableOfNamedCells)
     EXPECT_EQ(board->focusChild(), board->tableInterface()->cellAt(0, 1));
     EXPECT_EQ(board->indexOfChild(board->focusChild()), 1);
     EXPECT_TRUE(board->focusChild()->state().focused);
-    // Where Am I reads whose turn it is from the focused cell.
-    EXPECT_EQ(board->focusChild()->text(QAccessible::Description), "White to move");
+    // The focused cell tells nothing of the turn, which a screen reader would read after the
+    // cell at every arrow key; once the game is over, it and the board's name give the result.
+    EXPECT_EQ(board->focusChild()->text(QAccessible::Description), "");
+    m_board.m_bGameOver = true;
+    EXPECT_EQ(board->focusChild()->text(QAccessible::Description),
+        "game over: More then 1 player has won.");
+    EXPECT_EQ(board->text(QAccessible::Name), "Board, 40 by 40, game over: More then 1 player has won.");
     EXPECT_EQ(board->child(0)->text(QAccessible::Description), "");
+    m_board.m_bGameOver = false;
 
     // Points just left of the board or above it are no cell.
     const QRect first = board->child(0)->rect();
