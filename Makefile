@@ -5,7 +5,7 @@ JOBS  ?= $(shell nproc)
 # more tests at once than there are cores.
 TEST_JOBS ?= $(shell echo $$(( $$(nproc) * 2 )))
 
-.PHONY: run test check bench clean deps configure build translations
+.PHONY: run test check bench match clean deps configure build translations
 
 deps:
 	@bash scripts/install-deps
@@ -33,6 +33,13 @@ bench: deps
 	@cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DTESSERA_BENCH=ON >/dev/null
 	@cmake --build build-bench -j $(JOBS)
 	@bash bench/run build-bench
+
+# The computer's tournaments (bench/match): MATCH_GAMES games each, 200 unless told.
+MATCH_GAMES ?= 200
+match: deps
+	@cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DTESSERA_BENCH=ON >/dev/null
+	@cmake --build build-bench -j $(JOBS) --target tessera-match
+	@bash bench/match build-bench/tools/tessera-match $(MATCH_GAMES)
 
 # Brings every catalogue, the template i18n/tessera.ts, the menu entry and the AppStream file
 # up to date with the texts; needs no build.

@@ -16,6 +16,7 @@
 #include <stdexcept>
 #include <vector>
 
+#include "ai/SearchBoard.h"
 #include "engine/BoardState.h"
 #include "engine/MoveRules.h"
 
@@ -164,6 +165,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(rules.m_cells.GetCount() == n * n, n, n);
     FUZZ_CHECK(std::memcmp(rules.m_nGrid, grid, sizeof(Grid)) == 0, n, n);
 
+    // The computer's own board, where the grid holds only what a game can (empty or a
+    // colour): the same verdict on every cell, the same discs turned, and back as it was.
+    bool bGamePosition = true;
+    for (int y = 0; y < n; ++y)
+        for (int x = 0; x < n; ++x)
+            bGamePosition = bGamePosition && grid[x][y] >= kEmpty && grid[x][y] <= kGreen;
+    std::unique_ptr<CSearchBoard> pSearch;
+    if (bGamePosition)
+        pSearch = std::make_unique<CSearchBoard>(grid, n, kMaxPlayers);
+
     static std::vector<CellPos> expected;
     CellPos ends[8];
     int nLines = 0;
@@ -181,6 +192,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             FUZZ_CHECK(info->m_ends.GetCount() == nEnds, x, y);
             for (int i = 0; i < nEnds; ++i)
                 FUZZ_CHECK(info->m_ends[i] == ends[i], x, y);
+            if (pSearch) {
+                const int cell = pSearch->Index(x, y);
+                FUZZ_CHECK(pSearch->IsLegal(cell, player) == (nEnds > 0), x, y);
+                if (nEnds > 0) {
+                    const std::uint64_t hash = pSearch->Hash();
+                    FUZZ_CHECK(pSearch->Play(cell, player) == static_cast<int>(expected.size()) - nEnds, x, y);
+                    for (const CellPos& c : expected)
+                        FUZZ_CHECK(pSearch->At(pSearch->Index(c.x, c.y)) == player, c.x, c.y);
+                    pSearch->Undo();
+                    FUZZ_CHECK(pSearch->Hash() == hash && pSearch->At(cell) == kEmpty, x, y);
+                }
+            }
             if (nEnds == 0)
                 continue;
 
