@@ -103,18 +103,9 @@ inline constexpr const char* kComputerPlayerCounts[] = {
     //: computer plays. Room: 183 pixels.
     QT_TRANSLATE_NOOP("AppTexts", "4 Players"),
 };
-inline constexpr const char* kComputerSkills[] = {
-    //: An entry of the list of the computer's levels of play, the weakest. Room: 183 pixels.
-    QT_TRANSLATE_NOOP("AppTexts", "Very Easy"),
-    //: An entry of the list of the computer's levels of play. Room: 183 pixels.
-    QT_TRANSLATE_NOOP("AppTexts", "Easy"),
-    //: An entry of the list of the computer's levels of play. Room: 183 pixels.
-    QT_TRANSLATE_NOOP("AppTexts", "Normal"),
-    //: An entry of the list of the computer's levels of play. Room: 183 pixels.
-    QT_TRANSLATE_NOOP("AppTexts", "Difficult"),
-    //: An entry of the list of the computer's levels of play, the strongest. Room: 183 pixels.
-    QT_TRANSLATE_NOOP("AppTexts", "Very Difficult"),
-};
+// The game flow's own skill names, translated with FlowTr: the new-game announcement names
+// them too.
+using ::kSkillNames;
 
 // A score line until the board's first update; %1 is the colour's name.
 //: A score line before the first game: %1 is a colour's name. Room: 123 pixels.
@@ -170,5 +161,13 @@ inline constexpr char kHelpText[] = QT_TRANSLATE_NOOP("AppTexts",
     "<li>Space: play the pointer cell;</li>"
     "<li>Tab: go to the next control; Enter or Escape: end the program;</li>"
     "<li>F1: open this window.</li></ul>");
+// Follows kHelpText as a paragraph of its own.
+//: The help window's paragraph on the computer's levels, in HTML: keep the tags. Name the list
+//: and its five entries as the settings panel shows them.
+inline constexpr char kHelpSkillText[] = QT_TRANSLATE_NOOP("AppTexts",
+    "<p>The \"Computer Player Inteligence:\" list sets how well the computer plays. Very Easy "
+    "picks a legal cell at random; Easy looks one move ahead; Normal a few moves; Difficult "
+    "looks deeper and, in a two-player game on the classic board, plays the end exactly; Very "
+    "Difficult looks deepest.</p>");
 
 } // namespace AppTexts

@@ -22,7 +22,8 @@ CHelpWnd::CHelpWnd(QWidget* pParent)
 {
     setWindowTitle(AppTexts::Tr(AppTexts::kHelpCaption));
 
-    auto* pText = new QLabel(AppTexts::Tr(AppTexts::kHelpText), this);
+    auto* pText = new QLabel(
+        AppTexts::Tr(AppTexts::kHelpText) + AppTexts::Tr(AppTexts::kHelpSkillText), this);
     pText->setObjectName(QStringLiteral("text"));
     pText->setTextFormat(Qt::RichText);
     pText->setWordWrap(true);

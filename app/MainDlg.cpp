@@ -179,8 +179,7 @@ void CMainDlg::CreateControls(const CDialogUnits& units)
     placeList(m_cmbComputerPlayers, kIdComputerPlayers, 15, 100, 140,
         AppTexts::Tr(AppTexts::kComputerPlayerCounts));
     addLabel(AppTexts::kComputerSkillLabel, 15, 120, 150, 10);
-    placeList(m_cmbComputerSkill, kIdComputerSkill, 15, 130, 140,
-        AppTexts::Tr(AppTexts::kComputerSkills));
+    placeList(m_cmbComputerSkill, kIdComputerSkill, 15, 130, 140, FlowTr(AppTexts::kSkillNames));
     addLine(15, 150, 149);
 
     m_chkRandomFirstPlayer.setObjectName(IdName(kIdRandomFirstPlayer));
@@ -352,11 +351,13 @@ void CMainDlg::OnHelp()
 
 void CMainDlg::done(int nResult)
 {
-    // The game goes with the window: no tick may reach it any more, a pass or result message
+    // The game goes with the window: no tick may reach it any more, the computer stops
+    // thinking, a pass or result message
     // still open closes now instead of outliving the window, and the tick waiting in it
     // learns, as it does for a new game, that its game is gone and must not be advanced.
     m_gameClock.stop();
     SetMessageClock(nullptr);
+    m_board.AbandonComputerSearch();
     ++m_board.m_nGeneration;
     CloseAllMessages();
     QDialog::done(nResult);

@@ -14,6 +14,8 @@ void CMainDlg::OnCreateNewGame()
     // The Map Size entries list the board sides in order.
     const int nBoardSize = kBoardSizes[m_cmbMapSize.currentIndex()];
     const int nComputerPlayers = m_cmbComputerPlayers.currentIndex();
+    // The list holds the levels in order, Very Easy first.
+    const int nComputerSkill = m_cmbComputerSkill.currentIndex();
     int i = m_cmbFirstPlayer.currentIndex();
     // One draw per game, and only when ticked, so that the computer players' draws that
     // follow stay the same for the same presses.
@@ -21,7 +23,7 @@ void CMainDlg::OnCreateNewGame()
         i = RandomIndex(CSharedRandom::Next(), nPlayers);
     if (i < 0 || i > nPlayers - 1)
         i = 0;
-    m_board.StartGame(nPlayers, nBoardSize, nComputerPlayers, i + 1);
+    m_board.StartGame(nPlayers, nBoardSize, nComputerPlayers, i + 1, nComputerSkill);
 }
 
 void CMainDlg::OnSelchangePlayers()
@@ -47,7 +49,7 @@ void CMainDlg::OnSelchangePlayers()
 
 void CMainDlg::OnSelchangeComputerPlayers()
 {
-    // The skill is offered only while there is a computer player, though play never reads it.
+    // The skill is offered only while there is a computer player.
     m_cmbComputerSkill.setEnabled(m_cmbComputerPlayers.currentIndex() != 0);
 }
 

@@ -71,6 +71,8 @@ public:
     int m_nBoardSize = 8;
     Grid m_nGrid {};
     int m_nComputerPlayers = 0;
+    // How well the computer plays, 0 (Very Easy, the random choice) to 4 (Very Difficult).
+    int m_nComputerSkill = 0;
     int m_nCurrentPlayer = kWhite;
     int m_nPlayers = 2;
     // The pointer cell; off the board until the pointer first moves over it.

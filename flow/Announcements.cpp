@@ -1,11 +1,17 @@
 #include "flow/Announcements.h"
 
+#include <algorithm>
+#include <iterator>
+
 #include <QString>
 #include <QStringList>
 
+#include "ai/ComputerSearch.h"
 #include "engine/BoardState.h"
 #include "engine/TurnOrder.h"
 #include "flow/FlowTexts.h"
+
+static_assert(std::size(kSkillNames) == kSkillLevels);
 
 namespace {
 
@@ -74,6 +80,9 @@ QString NewGameAnnouncement(const CBoardState& board)
         .arg(board.m_nBoardSize)
         .arg(board.m_nPlayers)
         .arg(computer.isEmpty() ? FlowTr(kNoComputerPlayer)
-                                : FlowTr(kComputerPlaysFormat).arg(JoinList(computer)))
+                                : FlowTr(kComputerPlaysFormat)
+                                      .arg(JoinList(computer),
+                                          FlowTr(kSkillNames[std::clamp(
+                                              board.m_nComputerSkill, 0, kSkillLevels - 1)])))
         .arg(ColourName(board.m_nCurrentPlayer));
 }

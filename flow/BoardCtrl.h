@@ -5,6 +5,7 @@
 #include <QWidget>
 
 #include "engine/BoardState.h"
+#include "flow/ComputerSearchTask.h"
 #include "flow/ScoreEntry.h"
 
 class QPoint;
@@ -26,13 +27,24 @@ public:
     // stores the cell as the pointer cell and repaints; plays it only when the snapshot calls
     // it legal and no move is still turning.
     void OnLButtonDown(unsigned nFlags, const QPointF& point);
-    // flow/: plays one random legal move for the colour to move through OnLButtonDown.
+    // flow/: the computer's turn. At Very Easy it plays one random legal move for the colour to
+    // move through OnLButtonDown at once; above, it starts the search off the GUI thread and
+    // returns, and no click is awaited until PlaySearchedMove plays the answer.
     void MakeComputerMove();
+    // flow/, on a tick: plays the cell of a search that has ended, as MakeComputerMove plays a
+    // random one. False, doing nothing, while the computer thinks or when it does not.
+    bool PlaySearchedMove();
+    // flow/: drops the computer's search, if one runs, and waits for its thread; called when
+    // the game it searches for is left.
+    void AbandonComputerSearch() { m_search.Abandon(); }
+    bool IsComputerThinking() const { return m_search.IsBusy(); }
     // flow/: recounts the discs and rewrites the four score labels.
     void UpdateScores();
     // flow/: a new game with these parameters (first player 1 to 4, already drawn), from
     // laying the start block to the first computer move when the computer begins.
-    void StartGame(int nPlayers, int nBoardSize, int nComputerPlayers, int nFirstPlayer);
+    // nComputerSkill is a SkillLevel, Very Easy to Very Difficult.
+    void StartGame(int nPlayers, int nBoardSize, int nComputerPlayers, int nFirstPlayer,
+        int nComputerSkill = kVeryEasy);
     // A complete, synchronous repaint of the board.
     void Redraw();
 
@@ -70,6 +82,10 @@ protected:
     void keyPressEvent(QKeyEvent* event) override; // view/
 
 private:
+    // flow/: plays a cell of the computer's through the click path.
+    void PlayComputerCell(const CellPos& cell);
+
+    CComputerSearchTask m_search;
     // Whatever painting keeps between paints (decoded picture, pre-drawn discs); owned by
     // view/, created at the first paint.
     std::unique_ptr<CBoardPainter> m_pPainter;

@@ -61,6 +61,26 @@ inline QString ColourName(int nColour)
                                                        : QString();
 }
 
+// The computer's skill levels, index SkillLevel: the settings panel's list, and the new-game
+// announcement.
+constexpr const char* kSkillNames[] = {
+    //: An entry of the list of the computer's levels of play, the weakest; a screen reader
+    //: also names it with a new game. Room: 183 pixels.
+    QT_TRANSLATE_NOOP("FlowTexts", "Very Easy"),
+    //: An entry of the list of the computer's levels of play; a screen reader also names it
+    //: with a new game. Room: 183 pixels.
+    QT_TRANSLATE_NOOP("FlowTexts", "Easy"),
+    //: An entry of the list of the computer's levels of play; a screen reader also names it
+    //: with a new game. Room: 183 pixels.
+    QT_TRANSLATE_NOOP("FlowTexts", "Normal"),
+    //: An entry of the list of the computer's levels of play; a screen reader also names it
+    //: with a new game. Room: 183 pixels.
+    QT_TRANSLATE_NOOP("FlowTexts", "Difficult"),
+    //: An entry of the list of the computer's levels of play, the strongest; a screen reader
+    //: also names it with a new game. Room: 183 pixels.
+    QT_TRANSLATE_NOOP("FlowTexts", "Very Difficult"),
+};
+
 // One score line: %1 the colour's name, %2 its discs, %3 the cells of the board. The name is
 // padded to the longest of the four names, so that Red's numbers start where the other
 // names' do.
@@ -113,17 +133,18 @@ constexpr const char* kResultAnnouncementFormat = QT_TRANSLATE_NOOP("FlowTexts",
 //: Said when the player presses Space on a cell where no disc may go.
 constexpr const char* kNotLegalAnnouncement = QT_TRANSLATE_NOOP("FlowTexts", "not a legal move");
 // A new game: %1 the board's side, %2 the number of players (2 to 4), %3 who the computer
-// plays (kComputerPlaysFormat with the colours, or kNoComputerPlayer), %4 the colour that
-// begins.
+// plays (kComputerPlaysFormat with the colours and the skill level, or kNoComputerPlayer), %4
+// the colour that begins.
 //: Said by a screen reader when a game starts: %1 is the board's side (8 for 8 by 8), %2 the
 //: number of players, %3 "the computer plays ..." or "no computer player", %4 the colour that
 //: moves first. Call the game as the "Create New Game" button does.
 constexpr const char* kNewGameAnnouncementFormat
     = QT_TRANSLATE_NOOP("FlowTexts", "New game, %1 by %1, %2 players, %3; %4 moves first");
 //: Part of the new game's announcement: %1 is the list of the colours the computer plays
-//: ("White and Black").
+//: ("White and Black"), %2 its level of play, one of the entries of the "Computer Player
+//: Inteligence:" list ("Very Difficult").
 constexpr const char* kComputerPlaysFormat
-    = QT_TRANSLATE_NOOP("FlowTexts", "the computer plays %1");
+    = QT_TRANSLATE_NOOP("FlowTexts", "the computer plays %1 at %2");
 //: Part of the new game's announcement, when the computer plays none of the colours.
 constexpr const char* kNoComputerPlayer = QT_TRANSLATE_NOOP("FlowTexts", "no computer player");
 // Between the items of a list, and before its last item.

@@ -37,9 +37,10 @@ void HandOnTurn(CBoardCtrl& board)
         case TurnStep::Skip:
             continue;
         case TurnStep::Move:
-            // The turn awaits a click: a human's, or the computer's at once. A screen reader
-            // hears whose turn it is, with the counts, only when it comes to a human: a
-            // computer's turn is over before anyone could act on it, and its move says it.
+            // The turn awaits a click: a human's, or the computer's, at once at Very Easy and
+            // on the tick after its search has ended above. A screen reader hears whose turn
+            // it is, with the counts, only when it comes to a human: a computer's turn is over
+            // before anyone could act on it, and its move says it.
             board.m_bAwaitingClick = 1;
             if (board.m_nCurrentPlayer <= board.m_nComputerPlayers)
                 board.MakeComputerMove();
@@ -76,6 +77,9 @@ void GameTimerProc()
     if (!board)
         return;
     if (board->m_flips.IsEmpty()) {
+        // The computer's answer is played on the first tick after its search has ended.
+        if (board->PlaySearchedMove())
+            board->UpdateScores();
         board->Redraw();
         return;
     }

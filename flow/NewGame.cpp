@@ -7,8 +7,11 @@
 #include "flow/Announcements.h"
 #include "platform/Announce.h"
 
-void CBoardCtrl::StartGame(int nPlayers, int nBoardSize, int nComputerPlayers, int nFirstPlayer)
+void CBoardCtrl::StartGame(
+    int nPlayers, int nBoardSize, int nComputerPlayers, int nFirstPlayer, int nComputerSkill)
 {
+    // The computer may still be thinking about the old game; its answer must never land here.
+    AbandonComputerSearch();
     // A tick still waiting in a message box for the old game learns from this that its
     // game is gone.
     ++m_nGeneration;
@@ -21,6 +24,7 @@ void CBoardCtrl::StartGame(int nPlayers, int nBoardSize, int nComputerPlayers, i
     ClearBoard();
     SetStartPosition(m_nPlayers);
     m_nComputerPlayers = std::clamp(nComputerPlayers, 0, m_nPlayers);
+    m_nComputerSkill = std::clamp(nComputerSkill, int(kVeryEasy), kSkillLevels - 1);
     m_nCurrentPlayer = nFirstPlayer >= kWhite && nFirstPlayer <= m_nPlayers ? nFirstPlayer : kWhite;
     UpdateScores();
     RebuildRules();

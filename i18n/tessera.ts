@@ -208,37 +208,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+13"/>
-        <source>Very Easy</source>
-        <extracomment>An entry of the list of the computer&apos;s levels of play, the weakest. Room: 183 pixels.</extracomment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>Easy</source>
-        <extracomment>An entry of the list of the computer&apos;s levels of play. Room: 183 pixels.</extracomment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>Normal</source>
-        <extracomment>An entry of the list of the computer&apos;s levels of play. Room: 183 pixels.</extracomment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>Difficult</source>
-        <extracomment>An entry of the list of the computer&apos;s levels of play. Room: 183 pixels.</extracomment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>Very Difficult</source>
-        <extracomment>An entry of the list of the computer&apos;s levels of play, the strongest. Room: 183 pixels.</extracomment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+5"/>
+        <location line="+17"/>
         <source>%1: 0 / 64</source>
         <extracomment>A score line before the first game: %1 is a colour&apos;s name. Room: 123 pixels.</extracomment>
         <translation type="unfinished"></translation>
@@ -290,6 +260,12 @@
         <location line="+7"/>
         <source>&lt;p&gt;Players take turns placing a disc of their colour on an empty cell. A disc may only go where it closes, in at least one of the eight straight directions, a line of other colours&apos; discs against a disc of the mover&apos;s own; every disc so enclosed turns to the mover&apos;s colour, one after another. A player who cannot place a disc passes. The game ends when the board is full, when only one colour is left or when nobody can move; the colour with the most discs wins.&lt;/p&gt;&lt;p&gt;The Settings panel chooses the number of players, the board&apos;s size, how many of the players (counted from White) the computer plays, and who begins; &quot;Create New Game&quot; starts a game with them. Below it, a score line for each colour counts its discs and marks the colour to move.&lt;/p&gt;&lt;p&gt;With the mouse: the marked cells are the legal moves, the lines from the cell under the pointer show which discs it would capture, and a click plays the cell.&lt;/p&gt;&lt;p&gt;With the keys, while the board has the focus (it is the first stop of Tab):&lt;/p&gt;&lt;ul&gt;&lt;li&gt;arrow keys: move the pointer cell;&lt;/li&gt;&lt;li&gt;Page Down / Page Up: go to the next / previous legal cell;&lt;/li&gt;&lt;li&gt;Space: play the pointer cell;&lt;/li&gt;&lt;li&gt;Tab: go to the next control; Enter or Escape: end the program;&lt;/li&gt;&lt;li&gt;F1: open this window.&lt;/li&gt;&lt;/ul&gt;</source>
         <extracomment>The help window&apos;s text, in HTML: keep the tags. Name the panel, the button and the colours as the window shows them, the keys as your keyboards label them, and use the same words for a move, a pass and the computer as the rest of the game.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>&lt;p&gt;The &quot;Computer Player Inteligence:&quot; list sets how well the computer plays. Very Easy picks a legal cell at random; Easy looks one move ahead; Normal a few moves; Difficult looks deeper and, in a two-player game on the classic board, plays the end exactly; Very Difficult looks deepest.&lt;/p&gt;</source>
+        <extracomment>The help window&apos;s paragraph on the computer&apos;s levels, in HTML: keep the tags. Name the list and its five entries as the settings panel shows them.</extracomment>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -348,6 +324,36 @@
     </message>
     <message>
         <location line="+15"/>
+        <source>Very Easy</source>
+        <extracomment>An entry of the list of the computer&apos;s levels of play, the weakest; a screen reader also names it with a new game. Room: 183 pixels.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Easy</source>
+        <extracomment>An entry of the list of the computer&apos;s levels of play; a screen reader also names it with a new game. Room: 183 pixels.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Normal</source>
+        <extracomment>An entry of the list of the computer&apos;s levels of play; a screen reader also names it with a new game. Room: 183 pixels.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Difficult</source>
+        <extracomment>An entry of the list of the computer&apos;s levels of play; a screen reader also names it with a new game. Room: 183 pixels.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Very Difficult</source>
+        <extracomment>An entry of the list of the computer&apos;s levels of play, the strongest; a screen reader also names it with a new game. Room: 183 pixels.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+8"/>
         <source>%1 %2 / %3</source>
         <extracomment>A score line, 123 pixels wide at 8 x 8: keep it short. %1 is the colour&apos;s name, %2 its discs, %3 the cells of the board.</extracomment>
         <translation type="unfinished"></translation>
@@ -433,9 +439,9 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+4"/>
-        <source>the computer plays %1</source>
-        <extracomment>Part of the new game&apos;s announcement: %1 is the list of the colours the computer plays (&quot;White and Black&quot;).</extracomment>
+        <location line="+5"/>
+        <source>the computer plays %1 at %2</source>
+        <extracomment>Part of the new game&apos;s announcement: %1 is the list of the colours the computer plays (&quot;White and Black&quot;), %2 its level of play, one of the entries of the &quot;Computer Player Inteligence:&quot; list (&quot;Very Difficult&quot;).</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>

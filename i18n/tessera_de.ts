@@ -208,37 +208,38 @@
         <translation>1 Spieler</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+72"/>
+        <source>&lt;p&gt;The &quot;Computer Player Inteligence:&quot; list sets how well the computer plays. Very Easy picks a legal cell at random; Easy looks one move ahead; Normal a few moves; Difficult looks deeper and, in a two-player game on the classic board, plays the end exactly; Very Difficult looks deepest.&lt;/p&gt;</source>
+        <extracomment>The help window&apos;s paragraph on the computer&apos;s levels, in HTML: keep the tags. Name the list and its five entries as the settings panel shows them.</extracomment>
+        <translation>&lt;p&gt;Die Liste „Spielstärke des Computers:“ bestimmt, wie gut der Computer spielt. Sehr leicht wählt ein gültiges Feld zufällig; Leicht schaut einen Zug voraus, Normal einige Züge; Schwer schaut tiefer und spielt im Spiel zu zweit auf dem klassischen Brett das Ende genau aus; Sehr schwer schaut am tiefsten.&lt;/p&gt;</translation>
+    </message>
+    <message>
         <source>Very Easy</source>
         <extracomment>An entry of the list of the computer&apos;s levels of play, the weakest. Room: 183 pixels.</extracomment>
-        <translation>Sehr leicht</translation>
+        <translation type="vanished">Sehr leicht</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Easy</source>
         <extracomment>An entry of the list of the computer&apos;s levels of play. Room: 183 pixels.</extracomment>
-        <translation>Leicht</translation>
+        <translation type="vanished">Leicht</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Normal</source>
         <extracomment>An entry of the list of the computer&apos;s levels of play. Room: 183 pixels.</extracomment>
-        <translation>Normal</translation>
+        <translation type="vanished">Normal</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Difficult</source>
         <extracomment>An entry of the list of the computer&apos;s levels of play. Room: 183 pixels.</extracomment>
-        <translation>Schwer</translation>
+        <translation type="vanished">Schwer</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Very Difficult</source>
         <extracomment>An entry of the list of the computer&apos;s levels of play, the strongest. Room: 183 pixels.</extracomment>
-        <translation>Sehr schwer</translation>
+        <translation type="vanished">Sehr schwer</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="-55"/>
         <source>%1: 0 / 64</source>
         <extracomment>A score line before the first game: %1 is a colour&apos;s name. Room: 123 pixels.</extracomment>
         <translation>%1: 0 / 64</translation>
@@ -348,6 +349,36 @@
     </message>
     <message>
         <location line="+15"/>
+        <source>Very Easy</source>
+        <extracomment>An entry of the list of the computer&apos;s levels of play, the weakest; a screen reader also names it with a new game. Room: 183 pixels.</extracomment>
+        <translation>Sehr leicht</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Easy</source>
+        <extracomment>An entry of the list of the computer&apos;s levels of play; a screen reader also names it with a new game. Room: 183 pixels.</extracomment>
+        <translation>Leicht</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Normal</source>
+        <extracomment>An entry of the list of the computer&apos;s levels of play; a screen reader also names it with a new game. Room: 183 pixels.</extracomment>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Difficult</source>
+        <extracomment>An entry of the list of the computer&apos;s levels of play; a screen reader also names it with a new game. Room: 183 pixels.</extracomment>
+        <translation>Schwer</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Very Difficult</source>
+        <extracomment>An entry of the list of the computer&apos;s levels of play, the strongest; a screen reader also names it with a new game. Room: 183 pixels.</extracomment>
+        <translation>Sehr schwer</translation>
+    </message>
+    <message>
+        <location line="+8"/>
         <source>%1 %2 / %3</source>
         <extracomment>A score line, 123 pixels wide at 8 x 8: keep it short. %1 is the colour&apos;s name, %2 its discs, %3 the cells of the board.</extracomment>
         <translation>%1 %2 / %3</translation>
@@ -394,6 +425,12 @@
         <extracomment>Text and title of a box that only a fault shows: the computer found no cell to play.</extracomment>
         <translation>PROBLEM</translation>
     </message>
+    <message>
+        <location line="+37"/>
+        <source>the computer plays %1 at %2</source>
+        <extracomment>Part of the new game&apos;s announcement: %1 is the list of the colours the computer plays (&quot;White and Black&quot;), %2 its level of play, one of the entries of the &quot;Computer Player Inteligence:&quot; list (&quot;Very Difficult&quot;).</extracomment>
+        <translation>der Computer spielt %1, Stufe %2</translation>
+    </message>
     <message numerus="yes">
         <source>%1 plays column %2, row %3, turning %n discs</source>
         <extracomment>Said by a screen reader after each move: %1 is the colour&apos;s name, %2 the column, %3 the row (both counted from 1), %n the discs the move turns.</extracomment>
@@ -408,7 +445,7 @@
         <translation type="vanished">%1 spielt Spalte %2, Zeile %3 und dreht 1 Stein um</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="-22"/>
         <source>%1 to move; %2</source>
         <extracomment>Said by a screen reader when the turn passes on: %1 is the colour to move, %2 the list of the colours with their discs (&quot;White 2, Black 3&quot;).</extracomment>
         <translation>%1 am Zug; %2</translation>
@@ -426,13 +463,12 @@
         <translation>Neues Spiel, %1 mal %1, %2 Spieler, %3; %4 beginnt</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>the computer plays %1</source>
         <extracomment>Part of the new game&apos;s announcement: %1 is the list of the colours the computer plays (&quot;White and Black&quot;).</extracomment>
-        <translation>der Computer spielt %1</translation>
+        <translation type="vanished">der Computer spielt %1</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+7"/>
         <source>no computer player</source>
         <extracomment>Part of the new game&apos;s announcement, when the computer plays none of the colours.</extracomment>
         <translation>kein Computerspieler</translation>
@@ -450,7 +486,7 @@
         <translation> und </translation>
     </message>
     <message numerus="yes">
-        <location line="-33"/>
+        <location line="-34"/>
         <source>%1: column %2, row %3, %n discs</source>
         <extracomment>Said by a screen reader after each move, the computer&apos;s too, so keep it as short: %1 is the colour&apos;s name, %2 the column, %3 the row (both counted from 1), %n the discs it turns.</extracomment>
         <translation>

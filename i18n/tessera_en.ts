@@ -12,7 +12,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../flow/FlowTexts.h" line="+100"/>
+        <location filename="../flow/FlowTexts.h" line="+120"/>
         <source>%1: column %2, row %3, %n discs</source>
         <extracomment>Said by a screen reader after each move, the computer&apos;s too, so keep it as short: %1 is the colour&apos;s name, %2 the column, %3 the row (both counted from 1), %n the discs it turns.</extracomment>
         <translation>

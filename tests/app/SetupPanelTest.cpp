@@ -200,9 +200,11 @@ TEST_F(SetupPanelTest, SelectionsWaitForTheNextPress)
     Choose(dlg.m_cmbComputerPlayers, "4 Players");
     SetRandomFirstPlayer(false);
     Choose(dlg.m_cmbFirstPlayer, "Green");
+    Choose(dlg.m_cmbComputerSkill, "Difficult");
     EXPECT_EQ(Board().m_nPlayers, 2);
     EXPECT_EQ(Board().m_nBoardSize, 8);
     EXPECT_EQ(Board().m_nComputerPlayers, 0);
+    EXPECT_EQ(Board().m_nComputerSkill, kVeryEasy);
     EXPECT_EQ(Board().m_nCurrentPlayer, kWhite);
     EXPECT_EQ(Grid(), played);
 
@@ -210,6 +212,15 @@ TEST_F(SetupPanelTest, SelectionsWaitForTheNextPress)
     EXPECT_EQ(Board().m_nPlayers, 4);
     EXPECT_EQ(Board().m_nBoardSize, 40);
     EXPECT_EQ(Board().m_nComputerPlayers, 4);
+    EXPECT_EQ(Board().m_nComputerSkill, kDifficult);
+    // Green, a computer, begins and thinks; nobody's click is awaited meanwhile. Escape ends
+    // the program, and the search with it.
+    EXPECT_TRUE(Board().IsComputerThinking());
+    EXPECT_EQ(Board().m_bAwaitingClick, 0);
+    // (Once the list's own Enter has passed: see CMainDlg::eventFilter.)
+    QCoreApplication::processEvents();
+    QTest::keyClick(&Board(), Qt::Key_Escape);
+    EXPECT_FALSE(Board().IsComputerThinking());
 }
 
 // White is the computer; Black begins and is left to click; the computer answers at once
@@ -248,7 +259,8 @@ TEST_F(SetupPanelTest, ComputersOnlyPlayToTheResultWithoutAClick)
         Choose(Dlg().m_cmbComputerPlayers, players);
         Press();
         EXPECT_EQ(Board().m_bAwaitingClick, 0);
-        const auto isResult = [](const Message& m) { return !m.caption.startsWith(kNoChoiseCaption); };
+        const auto isResult
+            = [](const Message& m) { return !m.caption.startsWith(kNoChoiseCaption); };
         int ticks = 0;
         while (ticks < 100000 && std::none_of(m_messages.begin(), m_messages.end(), isResult)) {
             Tick();

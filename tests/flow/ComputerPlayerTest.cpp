@@ -1,5 +1,8 @@
 #include "tests/flow/FlowFixture.h"
 
+#include <atomic>
+#include <thread>
+
 #include "engine/SharedRandom.h"
 
 namespace {
@@ -111,6 +114,55 @@ TEST_F(ComputerPlayerTest, NoLegalCellShowsProblemAndDrawsNothing)
     EXPECT_EQ(GetRows(m_board.m_nGrid, 8), rows);
     EXPECT_EQ(m_board.m_flips.GetCount(), 0);
     EXPECT_EQ(CSharedRandom::State(), 1u);
+}
+
+// Above Very Easy the computer thinks off the GUI thread, here in a search that answers (7, 7)
+// once released and returns at once when stopped. Until the first tick after its answer
+// nothing is played, not even a click or Space for its colour, and no random value is drawn.
+// A new game, of any side, stops the search, and its answer never lands.
+TEST_F(ComputerPlayerTest, SearchedMoveLandsOnATickAndNeverInTheNextGame)
+{
+    std::atomic<bool> released, stopped;
+    CComputerSearchTask::SetSearchFunction(
+        [&](const SearchPosition&, int nLevel, const std::atomic<bool>* pStop) {
+            while (!released && !*pStop)
+                std::this_thread::yield();
+            stopped = pStop->load();
+            EXPECT_EQ(nLevel, kNormal);
+            return ComputerMove { 7, 7, {} };
+        });
+    for (const int newSide : { 0, 8, 10 }) {
+        released = stopped = false;
+        Lay(2, 1, kWhite, kThreeCandidates);
+        m_board.m_nComputerSkill = kNormal;
+        CSharedRandom::SetState(1);
+        m_board.MakeComputerMove();
+        Click(2, 4);
+        m_board.OnKeyDown(Qt::Key_Space);
+        Tick(3);
+        EXPECT_EQ(GetRows(m_board.m_nGrid, 8), kThreeCandidates);
+
+        if (newSide == 0) {
+            released = true;
+            for (int tick = 0; tick < 1'000'000 && m_board.m_flips.IsEmpty(); ++tick) {
+                std::this_thread::yield();
+                Tick();
+            }
+            EXPECT_EQ(Cell(m_board.m_nCellX, m_board.m_nCellY), Cell(7, 7));
+            EXPECT_EQ(m_board.m_nGrid[7][7], kWhite);
+        } else {
+            m_board.StartGame(2, newSide, 0, kWhite);
+            EXPECT_TRUE(stopped);
+            const Rows start = GetRows(m_board.m_nGrid, newSide);
+            Tick(5);
+            EXPECT_EQ(GetRows(m_board.m_nGrid, newSide), start);
+            EXPECT_EQ(m_board.m_bAwaitingClick, 1);
+        }
+        EXPECT_FALSE(m_board.IsComputerThinking());
+        EXPECT_EQ(CSharedRandom::State(), 1u);
+    }
+    CComputerSearchTask::SetSearchFunction(nullptr);
+    EXPECT_TRUE(m_messages.empty());
 }
 
 } // namespace

@@ -148,18 +148,20 @@ TEST_F(TurnControllerTest, ScreenReaderHearsEachGameMoveAndTurnOnce)
     };
     const Case cases[] = {
         { 2, 1, kBlack, {}, 8, { { 3, 2 } },
-            { "New game, 8 by 8, 2 players, the computer plays White; Black moves first",
+            { "New game, 8 by 8, 2 players, the computer plays White at Very Easy; Black moves "
+              "first",
                 "Black: column 4, row 3, 1 disc", "White: column 3, row 3, 1 disc",
                 "Black to move; White 3, Black 3" } },
         { 3, 2, kWhite, {}, 10, {},
-            { "New game, 10 by 10, 3 players, the computer plays White and Black; White moves "
-              "first",
+            { "New game, 10 by 10, 3 players, the computer plays White and Black at Very "
+              "Easy; White moves first",
                 "White: column 3, row 5, 1 disc", "Black: column 4, row 6, 1 disc",
                 "Red to move; White 3, Black 3, Red 2" } },
         { 2, 0, kWhite, kBlackMustPass, 8, { { 2, 0 } },
             { "White: column 3, row 1, 1 disc", "White to move; White 4, Black 1" } },
         { 3, 0, kWhite, { "WRR.....", "........", "........", "...WB...", "...BW..." }, 8,
-            { { 3, 0 } }, { "White: column 4, row 1, 2 discs", "Black to move; White 6, Black 2" } },
+            { { 3, 0 } },
+            { "White: column 4, row 1, 2 discs", "Black to move; White 6, Black 2" } },
         { 2, 0, kWhite, { "WB......" }, 8, { { 2, 0 } },
             { "White: column 3, row 1, 1 disc", "White has won the game; White 3, Black 0" } },
         { 2, 0, kWhite, {}, 8, { { 0, 0 }, { 4, 2 } },
