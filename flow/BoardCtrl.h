@@ -38,6 +38,8 @@ public:
     // the game it searches for is left.
     void AbandonComputerSearch() { m_search.Abandon(); }
     bool IsComputerThinking() const { return m_search.IsBusy(); }
+    // Whether the computer's answer is found and waits for the next tick.
+    bool HasComputerAnswer() const { return m_search.HasAnswer(); }
     // flow/: recounts the discs and rewrites the four score labels.
     void UpdateScores();
     // flow/: a new game with these parameters (first player 1 to 4, already drawn), from

@@ -50,7 +50,7 @@ void CComputerSearchTask::Abandon()
 
 std::optional<CComputerSearchTask::Answer> CComputerSearchTask::TakeAnswer()
 {
-    if (!m_thread.joinable() || !m_bDone.load(std::memory_order_acquire))
+    if (!HasAnswer())
         return std::nullopt;
     m_thread.join();
     return Answer { m_cell, m_nGeneration };

@@ -40,6 +40,8 @@ public:
     void Abandon();
     // Whether a search was started and its answer not yet taken.
     bool IsBusy() const { return m_thread.joinable(); }
+    // Whether that search has ended, so that TakeAnswer gives its answer.
+    bool HasAnswer() const { return IsBusy() && m_bDone.load(std::memory_order_acquire); }
     // The answer of a search that has ended, once; nothing while it runs or when none was
     // started.
     std::optional<Answer> TakeAnswer();

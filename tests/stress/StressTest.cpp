@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include <chrono>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -22,9 +23,11 @@
 #include <memory>
 #include <random>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "app/MainDlg.h"
+#include "flow/ComputerSearchTask.h"
 #include "engine/SharedRandom.h"
 #include "flow/GameTimerProc.h"
 #include "platform/MessageBox.h"
@@ -84,6 +87,12 @@ public:
         m_pDlg = std::make_unique<CMainDlg>();
         // Ticks come from this test alone, never from the real clock.
         m_pDlg->m_gameClock.stop();
+        // Every level searches as Easy does, which answers at once, so that sequences stay
+        // short; GameTick waits for the answer, so that a sequence replays alike.
+        CComputerSearchTask::SetSearchFunction(
+            [](const SearchPosition& p, int, const std::atomic<bool>* pStop) {
+                return FindComputerMove(p, kEasy, pStop);
+            });
         PaintCounter paints;
         m_pDlg->m_board.installEventFilter(&paints);
         if (Draw(kShownOneIn) == 0)
@@ -103,6 +112,7 @@ public:
         }
         m_pDlg.reset();
         SetMessageHook(nullptr);
+        CComputerSearchTask::SetSearchFunction(nullptr);
         totals.paints += paints.m_nPaints;
         return m_failure.empty();
     }
@@ -245,10 +255,10 @@ private:
         const int y = CellOf(point.y());
         const int n = board.m_nBoardSize;
         const bool bOnBoard = x >= 0 && x < n && y >= 0 && y < n;
-        // A click places a disc exactly when nothing is turning and the snapshot calls the
-        // cell legal.
-        const bool bPlaces = bClick && bOnBoard && board.m_flips.IsEmpty() && board.m_pRules
-            && board.m_pRules->IsLegal(x, y) == 1;
+        // A click places a disc exactly when nothing is turning, the turn awaits a click (not
+        // while the computer thinks) and the snapshot calls the cell legal.
+        const bool bPlaces = bClick && bOnBoard && board.m_flips.IsEmpty()
+            && board.m_bAwaitingClick == 1 && board.m_pRules && board.m_pRules->IsLegal(x, y) == 1;
         const int before = DiscTotal();
 
         if (bReal) {
@@ -269,10 +279,22 @@ private:
         Check(bClick ? "click" : "move");
     }
 
+    // One tick of the game clock, once a search the computer started has answered.
+    void GameTick()
+    {
+        const auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+        while (g_pBoard && g_pBoard->IsComputerThinking() && !g_pBoard->HasComputerAnswer()) {
+            if (std::chrono::steady_clock::now() > giveUp)
+                return Fail("the computer's search did not answer");
+            std::this_thread::yield();
+        }
+        GameTimerProc();
+    }
+
     void Tick()
     {
         Log("tick");
-        GameTimerProc();
+        GameTick();
         Check("tick");
     }
 
@@ -280,7 +302,7 @@ private:
     {
         Log("ticks " + std::to_string(nTicks));
         for (int i = 0; i < nTicks && !Stopped(); ++i) {
-            GameTimerProc();
+            GameTick();
             Check("tick of a burst");
         }
     }
