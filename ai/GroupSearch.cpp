@@ -27,6 +27,10 @@ void CGroupSearch::Assess(const CSearchBoard& board, int standing[kMaxPlayers + 
     int edges[kMaxPlayers + 1] = {};
     int corners[kMaxPlayers + 1] = {};
     int xCells[kMaxPlayers + 1] = {};
+    unsigned present = 0;
+    for (int c = 1; c <= board.Players(); ++c)
+        if (board.Discs(c) > 0)
+            present |= 1u << c;
     for (const int cell : board.Frontier()) {
         if (board.At(cell) != kEmpty)
             continue;
@@ -40,7 +44,9 @@ void CGroupSearch::Assess(const CSearchBoard& board, int standing[kMaxPlayers + 
                 continue;
             ++exposed[first];
             unsigned seen = 1u << first;
-            for (p += dirs[d]; board.At(p) != kEmpty; p += dirs[d]) {
+            // Once every colour on the board has been seen the rest of the line can add
+            // nothing: on a crowded 40 x 40 board the lines are long.
+            for (p += dirs[d]; board.At(p) != kEmpty && seen != present; p += dirs[d]) {
                 const unsigned bit = 1u << board.At(p);
                 legal |= bit & ~seen;
                 seen |= bit;
