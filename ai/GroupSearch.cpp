@@ -18,15 +18,11 @@ std::uint64_t MoverKey(int colour) { return 0x5851F42D4C957F2Dull * static_cast<
 
 } // namespace
 
-void CGroupSearch::Assess(const CSearchBoard& board, int standing[kMaxPlayers + 1])
+void CGroupSearch::Count(const CSearchBoard& board, BoardCensus& census)
 {
+    census = BoardCensus {};
     const int n = board.Size();
     const int* const dirs = board.Directions();
-    int mobility[kMaxPlayers + 1] = {};
-    int exposed[kMaxPlayers + 1] = {};
-    int edges[kMaxPlayers + 1] = {};
-    int corners[kMaxPlayers + 1] = {};
-    int xCells[kMaxPlayers + 1] = {};
     unsigned present = 0;
     for (int c = 1; c <= board.Players(); ++c)
         if (board.Discs(c) > 0)
@@ -42,7 +38,7 @@ void CGroupSearch::Assess(const CSearchBoard& board, int standing[kMaxPlayers + 
             const int first = board.At(p);
             if (first == kEmpty)
                 continue;
-            ++exposed[first];
+            ++census.exposed[first];
             unsigned seen = 1u << first;
             // Once every colour on the board has been seen the rest of the line can add
             // nothing: on a crowded 40 x 40 board the lines are long.
@@ -53,27 +49,44 @@ void CGroupSearch::Assess(const CSearchBoard& board, int standing[kMaxPlayers + 
             }
         }
         for (int c = 1; c <= kMaxPlayers; ++c)
-            mobility[c] += (legal >> c) & 1;
+            census.mobility[c] += (legal >> c) & 1;
     }
     const int cornerXY[4][2] = { { 0, 0 }, { n - 1, 0 }, { 0, n - 1 }, { n - 1, n - 1 } };
     for (const auto& c : cornerXY) {
         const int corner = board.At(board.Index(c[0], c[1]));
-        ++corners[corner];
-        if (corner == kEmpty)
-            ++xCells[board.At(board.Index(c[0] == 0 ? 1 : n - 2, c[1] == 0 ? 1 : n - 2))];
+        ++census.corners[corner];
+        if (corner == kEmpty) {
+            ++census.xCells[board.At(board.Index(c[0] == 0 ? 1 : n - 2, c[1] == 0 ? 1 : n - 2))];
+            continue;
+        }
+        const int stepX = c[0] == 0 ? 1 : -1;
+        const int stepY = c[1] == 0 ? 1 : -1;
+        for (int i = 1; i < n && board.At(board.Index(c[0] + stepX * i, c[1])) == corner; ++i)
+            ++census.anchored[corner];
+        for (int i = 1; i < n && board.At(board.Index(c[0], c[1] + stepY * i)) == corner; ++i)
+            ++census.anchored[corner];
     }
     for (int i = 1; i < n - 1; ++i) {
-        ++edges[board.At(board.Index(i, 0))];
-        ++edges[board.At(board.Index(i, n - 1))];
-        ++edges[board.At(board.Index(0, i))];
-        ++edges[board.At(board.Index(n - 1, i))];
+        ++census.edges[board.At(board.Index(i, 0))];
+        ++census.edges[board.At(board.Index(i, n - 1))];
+        ++census.edges[board.At(board.Index(0, i))];
+        ++census.edges[board.At(board.Index(n - 1, i))];
     }
-    // Discs count for little while the board is open and for everything at its end.
-    const int cells = n * n;
-    const int discWeight = 1 + 8 * (cells - board.Empties()) / cells;
+}
+
+void CGroupSearch::Assess(const CSearchBoard& board, int standing[kMaxPlayers + 1])
+{
+    BoardCensus census;
+    Count(board, census);
+    // Discs count for little while the board is open and for everything at its end. A
+    // colour down to its last few discs is one capture from being knocked out. The weights
+    // were chosen by matches of four colours on 10 x 10.
+    const int cells = board.Size() * board.Size();
+    const int discWeight = 4 + 8 * (cells - board.Empties()) / cells;
     for (int c = 1; c <= kMaxPlayers; ++c)
-        standing[c] = 8 * mobility[c] - 2 * exposed[c] + 60 * corners[c] - 25 * xCells[c]
-            + 2 * edges[c] + discWeight * board.Discs(c);
+        standing[c] = 4 * census.mobility[c] + 60 * census.corners[c] - 25 * census.xCells[c]
+            + 8 * census.edges[c] + 20 * census.anchored[c] + discWeight * board.Discs(c)
+            - 50 * std::max(0, 4 - board.Discs(c));
 }
 
 int CGroupSearch::Evaluate(const CSearchBoard& board, int colour)
@@ -82,11 +95,18 @@ int CGroupSearch::Evaluate(const CSearchBoard& board, int colour)
         return -kWin;
     int standing[kMaxPlayers + 1];
     Assess(board, standing);
+    // Measured against the others' best and their mean: the leader is the one to beat, but
+    // every other colour's gain is a loss of discs or room.
     int best = -kInfinity;
+    int sum = 0;
+    int others = 0;
     for (int c = 1; c <= board.Players(); ++c)
-        if (c != colour && board.Discs(c) > 0)
+        if (c != colour && board.Discs(c) > 0) {
             best = std::max(best, standing[c]);
-    return best == -kInfinity ? standing[colour] : standing[colour] - best;
+            sum += standing[c];
+            ++others;
+        }
+    return others == 0 ? standing[colour] : standing[colour] - (best + sum / others) / 2;
 }
 
 int CGroupSearch::Terminal() const
@@ -162,7 +182,7 @@ int CGroupSearch::Node(int depth, int alpha, int beta, int toMove)
         return 0;
     CSearchBoard& b = *m_pBoard;
     if (depth <= 0)
-        return Evaluate(b, m_nRoot);
+        return m_evaluate(b, m_nRoot);
     const int ply = m_nPly;
     const int n = Gather(ply, toMove);
     if (n == 0) {

@@ -18,7 +18,7 @@ enum class GroupMode {
 
 // Alpha-beta search for any board side and two to four colours, iteratively deepened, with
 // a transposition table and ordered moves, over an evaluation of each colour's mobility,
-// corners, edges, exposed discs and discs.
+// corners, edges, discs anchored at a corner and discs.
 class CGroupSearch {
 public:
     CGroupSearch() = default;
@@ -28,9 +28,30 @@ public:
     SearchResult Run(CSearchBoard& board, int colour, GroupMode mode, const SearchLimits& limits,
         const std::atomic<bool>* pStop);
 
-    // The value of the position for colour: its own standing against the best of the others.
+    // What one pass over the board counts for each colour (index colour; index 0 counts the
+    // empty cells where that makes sense).
+    struct BoardCensus {
+        int mobility[kMaxPlayers + 1] = {};
+        // Discs next to an empty cell, once for each empty neighbour.
+        int exposed[kMaxPlayers + 1] = {};
+        int corners[kMaxPlayers + 1] = {};
+        // Discs diagonal to an empty corner.
+        int xCells[kMaxPlayers + 1] = {};
+        // Discs on the edges, corners left out.
+        int edges[kMaxPlayers + 1] = {};
+        // Discs in an unbroken run along an edge from a corner of their colour, which can
+        // never turn.
+        int anchored[kMaxPlayers + 1] = {};
+    };
+    static void Count(const CSearchBoard& board, BoardCensus& census);
+
+    // The value of the position for colour: its own standing against the others'.
     static int Evaluate(const CSearchBoard& board, int colour);
-    // Each colour's standing (index colour): mobility, corners, edges, exposed discs and
+    using Evaluation = int (*)(const CSearchBoard& board, int colour);
+    // Another evaluation than Evaluate, for players that must stay as they are while the
+    // levels' own changes (the match program's reference players).
+    void SetEvaluation(Evaluation evaluate) { m_evaluate = evaluate; }
+    // Each colour's standing (index colour): mobility, corners, edges, anchored discs and
     // discs in one pass over the board.
     static void Assess(const CSearchBoard& board, int standing[kMaxPlayers + 1]);
 
@@ -54,6 +75,7 @@ private:
     int Order(int ply, int count, int best);
     Entry& Slot(std::uint64_t key);
 
+    Evaluation m_evaluate = &CGroupSearch::Evaluate;
     CSearchBoard* m_pBoard = nullptr;
     CSearchBudget* m_pBudget = nullptr;
     GroupMode m_mode = GroupMode::BestReply;

@@ -54,6 +54,29 @@ int SquareValue(int x, int y, int n)
     return edgeX || edgeY ? 10 : 1;
 }
 
+// The evaluation of the reference searches (paranoidD, brsD), kept as it was when the levels
+// were first measured against them, so that they stay a fixed yardstick: each colour's
+// mobility, exposed discs, corners, the cells diagonal to empty corners, edges and discs,
+// against the best of the others.
+int ReferenceEvaluate(const CSearchBoard& board, int colour)
+{
+    if (board.Discs(colour) == 0)
+        return CGroupSearch::Evaluate(board, colour); // a loss, as the levels see it
+    CGroupSearch::BoardCensus census;
+    CGroupSearch::Count(board, census);
+    const int n = board.Size();
+    const int discWeight = 1 + 8 * (n * n - board.Empties()) / (n * n);
+    int standing[kMaxPlayers + 1];
+    int best = -(1 << 30);
+    for (int c = 1; c <= board.Players(); ++c) {
+        standing[c] = 8 * census.mobility[c] - 2 * census.exposed[c] + 60 * census.corners[c]
+            - 25 * census.xCells[c] + 2 * census.edges[c] + discWeight * board.Discs(c);
+        if (c != colour && board.Discs(c) > 0)
+            best = std::max(best, standing[c]);
+    }
+    return best == -(1 << 30) ? standing[colour] : standing[colour] - best;
+}
+
 CellPos ReferenceMove(const std::string& name, const CReferee& referee, GameRandom& random)
 {
     const std::vector<CellPos> legal = referee.LegalCells();
@@ -88,6 +111,7 @@ CellPos ReferenceMove(const std::string& name, const CReferee& referee, GameRand
     const bool paranoid = name.rfind("paranoid", 0) == 0;
     const int depth = std::atoi(name.c_str() + (paranoid ? 8 : 3));
     CGroupSearch search;
+    search.SetEvaluation(&ReferenceEvaluate);
     const SearchResult r = search.Run(board, colour,
         paranoid ? GroupMode::Paranoid : GroupMode::BestReply,
         SearchLimits { 1'000'000'000, std::max(depth, 1), 0 }, nullptr);

@@ -6,6 +6,7 @@
 
 #include "ai/Bitboard8.h"
 #include "ai/ComputerSearch.h"
+#include "ai/GroupSearch.h"
 #include "ai/PairSearch.h"
 #include "ai/SearchBoard.h"
 #include "tools/Referee.h"
@@ -66,7 +67,7 @@ int Minimax(CSearchBoard& board, int colour, bool passed)
 
 // Random games of every side and player count, judged at every position by the game's own
 // rules: legal cells, the discs a move turns, taking a move back, and who moves next or
-// whether the game is over.
+// whether the game is over. The evaluation must not depend on which way the board is turned.
 TEST(SearchRulesTest, SearchBoardsFollowTheGameRules)
 {
     std::mt19937 random(7);
@@ -82,6 +83,14 @@ TEST(SearchRulesTest, SearchBoardsFollowTheGameRules)
                     ASSERT_FALSE(board.Finished());
                     const std::vector<int> legal = RuleCells(referee);
                     ASSERT_EQ(SearchCells(board, colour), legal);
+                    Grid turned = {};
+                    for (int x = 0; x < size; ++x)
+                        for (int y = 0; y < size; ++y)
+                            turned[size - 1 - y][x] = referee.State().m_nGrid[x][y];
+                    int standing[kMaxPlayers + 1], turnedStanding[kMaxPlayers + 1];
+                    CGroupSearch::Assess(board, standing);
+                    CGroupSearch::Assess(CSearchBoard(turned, size, players), turnedStanding);
+                    ASSERT_TRUE(std::equal(standing + 1, standing + players + 1, turnedStanding + 1));
                     if (size == 8 && players == 2) {
                         bitboard8::Bits own = 0, other = 0;
                         for (int i = 0; i < 64; ++i) {
